@@ -1,0 +1,26 @@
+// Small helpers shared by the dialog and the image files.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+// True when low <= value <= high, both bounds included. NaN is never in range,
+// and no value is in range when low > high.
+inline bool InRangeF(float value, float low, float high)
+{
+    const double v = value;
+    return static_cast<double>(low) <= v && v <= static_cast<double>(high);
+}
+
+// Clamps to [low, high] and rounds to the nearest integer, halves to even.
+// The lower bound is applied last, so low > high always gives low, and NaN
+// gives low. Clamping before rounding keeps 65535.4 (high 65535) at 65535.
+// Inline: the TIFF writer calls it once per sample.
+inline int64_t ClampRound(double value, double low, double high)
+{
+    if (value > high)
+        value = high;
+    if (value < low || std::isnan(value))
+        value = low;
+    return std::llrint(value); // the processor's default mode: nearest, ties to even
+}
