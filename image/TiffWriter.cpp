@@ -1,4 +1,5 @@
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <new>
 #include <vector>
@@ -26,6 +27,9 @@ static_assert(kBitsArrayOffset == 122 && kPixelOffset == 128);
 // One row of the file is assembled here and written with one write. It lives
 // for the whole library and grows to the widest row asked for, never shrinks.
 std::vector<uint16_t> RowBuffer(25001);
+// Colour rows are converted plane by plane into this buffer (three runs of
+// width samples), then interleaved into RowBuffer; it grows the same way.
+std::vector<uint16_t> ChannelBuffer;
 
 class TiffFile {
 public:
@@ -76,6 +80,37 @@ inline uint16_t Sample(float v, float factor)
     return static_cast<uint16_t>(static_cast<int32_t>(p));
 }
 
+// The same conversion in single precision. Valid only when factor is a power
+// of two: then v * factor is exact in float as in double (an overflow to
+// infinity and an underflow below 0.5 clamp and round to the same samples).
+inline uint16_t SampleExactFactor(float v, float factor)
+{
+    constexpr float kRound = 8388608.0f; // 2^23
+    float p = v * factor;
+    p = p > 65535.0f ? 65535.0f : p;
+    p = p >= 0.0f ? p : 0.0f;
+    p = (p + kRound) - kRound;
+    return static_cast<uint16_t>(static_cast<int32_t>(p));
+}
+
+bool IsPowerOfTwo(float factor)
+{
+    int exponent = 0;
+    return std::isfinite(factor) && std::frexp(factor, &exponent) == 0.5f;
+}
+
+// Kept apart from the interleaving so that it vectorises.
+void ConvertRun(const float* __restrict values, uint16_t* __restrict samples, std::size_t count, float factor)
+{
+    if (IsPowerOfTwo(factor)) {
+        for (std::size_t i = 0; i < count; ++i)
+            samples[i] = SampleExactFactor(values[i], factor);
+    } else {
+        for (std::size_t i = 0; i < count; ++i)
+            samples[i] = Sample(values[i], factor);
+    }
+}
+
 bool WriteImage(TiffFile& tiff, const float* planeA, const float* planeB, const float* planeC, float factor,
                 int32_t width, int32_t height, bool isColor)
 {
@@ -101,17 +136,22 @@ bool WriteImage(TiffFile& tiff, const float* planeA, const float* planeB, const 
 
     const std::size_t rowBytes = std::size_t{w} * spp * 16 / 8;
     uint16_t* row = RowBuffer.data();
+    uint16_t* red = ChannelBuffer.data();
+    uint16_t* green = red + w;
+    uint16_t* blue = green + w;
     for (int32_t y = height - 1; y >= 0; --y) {
         const std::size_t first = static_cast<std::size_t>(y) * w;
         if (isColor) {
+            ConvertRun(planeB + first, red, w, factor);
+            ConvertRun(planeA + first, green, w, factor);
+            ConvertRun(planeC + first, blue, w, factor);
             for (std::size_t x = 0; x < w; ++x) {
-                row[3 * x] = Sample(planeB[first + x], factor);
-                row[3 * x + 1] = Sample(planeA[first + x], factor);
-                row[3 * x + 2] = Sample(planeC[first + x], factor);
+                row[3 * x] = red[x];
+                row[3 * x + 1] = green[x];
+                row[3 * x + 2] = blue[x];
             }
         } else {
-            for (std::size_t x = 0; x < w; ++x)
-                row[x] = Sample(planeA[first + x], factor);
+            ConvertRun(planeA + first, row, w, factor);
         }
         if (!tiff.WriteRow(rowBytes))
             return false;
@@ -139,6 +179,8 @@ bool WriteTiff16(const float* planeA, const float* planeB, const float* planeC, 
     try {
         if (rowSamples > RowBuffer.size())
             RowBuffer.resize(rowSamples);
+        if (isColor && rowSamples > ChannelBuffer.size())
+            ChannelBuffer.resize(rowSamples);
     } catch (const std::bad_alloc&) {
         return false;
     }
