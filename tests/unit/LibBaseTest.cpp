@@ -14,6 +14,8 @@ struct ClampCase {
     int64_t expected;
 };
 
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.value << " in [" << c.low << ", " << c.high << "]"; }
+
 class ClampRoundTable : public testing::TestWithParam<ClampCase> {};
 
 TEST_P(ClampRoundTable, ClampsThenRoundsHalvesToEven)
@@ -40,6 +42,8 @@ struct RangeCase {
     float value, low, high;
     bool expected;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.value << " in [" << c.low << ", " << c.high << "]"; }
 
 class InRangeFTable : public testing::TestWithParam<RangeCase> {};
 

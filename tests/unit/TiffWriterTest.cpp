@@ -101,6 +101,8 @@ struct ConversionCase {
     uint16_t expected;
 };
 
+void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.value << " x " << c.factor; }
+
 class SampleConversion : public TiffWriter, public testing::WithParamInterface<ConversionCase> {};
 
 TEST_P(SampleConversion, ClampsBeforeRoundingHalvesToEven)
@@ -194,6 +196,11 @@ struct RefusedSize {
     int32_t width, height;
     bool colour;
 };
+
+void PrintTo(const RefusedSize& c, std::ostream* os)
+{
+    *os << c.width << "x" << c.height << (c.colour ? " colour" : " grey");
+}
 
 class RefusedSizes : public TiffWriter, public testing::WithParamInterface<RefusedSize> {};
 

@@ -16,6 +16,8 @@ struct Shape {
     bool colour;
 };
 
+void PrintTo(const Shape& s, std::ostream* os) { *os << s.width << "x" << s.height << (s.colour ? " colour" : " grey"); }
+
 // Distinct, non-integer values per plane so that swapped channels, mirrored
 // rows and a wrong rounding all show.
 std::vector<float> MakePlane(const Shape& s, float offset)
