@@ -55,9 +55,13 @@ constexpr std::array<Export, 9> kExports = {{
 
 std::string ExportName(const Export& e)
 {
-    if (KV_FREEIMAGE_DECORATED)
-        return "_" + std::string(e.name) + "@" + std::to_string(e.argumentBytes);
-    return e.name;
+    std::string name = KV_FREEIMAGE_DECORATED ? "_" : "";
+    name += e.name;
+    if (KV_FREEIMAGE_DECORATED) {
+        name += '@';
+        name += std::to_string(e.argumentBytes);
+    }
+    return name;
 }
 
 std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }

@@ -1,7 +1,9 @@
 // LoadTiffPlanes on files from WriteTiff16: natively through the linked
 // FreeImage, under Wine through the run-time binding (and the test bridge).
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -231,6 +233,47 @@ TEST_F(Reader, TruncatedFileGivesZeroRowsAndTrue)
     p1 = Filled(16);
     EXPECT_FALSE(LoadTiffPlanes(folder_.File("header.tif"), p1.data(), p2.data(), p3.data(), 1.0f, 16));
     EXPECT_EQ(p1, Filled(16));
+}
+
+// The conversions on hand-made buffers: signed halves, unaligned rows, and
+// products too large for the fast rounding path.
+TEST(SampleConversion, SignedHalvesRoundToEvenAndHugeProductsStayExact)
+{
+    // One row of 4 signed samples: -3, -5, 7, -32768 (8 bytes, no padding).
+    const uint16_t samples[] = {0xFFFD, 0xFFFB, 0x0007, 0x8000};
+    uint8_t buffer[sizeof samples];
+    std::memcpy(buffer, samples, sizeof samples);
+    struct Case {
+        float factor;
+        Plane expected;
+    };
+    const Case cases[] = {
+        {0.5f, {-2.0f, -2.0f, 4.0f, -16384.0f}},              // -1.5, -2.5, 3.5
+        {1e20f, {-3e20f, -5e20f, 7e20f, -32768 * 1e20f}},      // beyond 2^51: already integers
+    };
+    for (const Case& c : cases) {
+        Plane plane = Filled(4);
+        Grey16ToPlane(buffer, 4, 1, 4, plane.data(), c.factor, true, true);
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(plane[i], static_cast<float>(static_cast<double>(c.expected[i]))) << c.factor << " " << i;
+    }
+}
+
+TEST(SampleConversion, AlignRowsDecidesWhetherPaddingIsSkipped)
+{
+    // Two rows of one RGB pixel (6 bytes): packed, and with 2 padding bytes each.
+    const uint16_t packed[] = {1, 2, 3, 4, 5, 6};
+    const uint16_t padded[] = {1, 2, 3, 0xEEEE, 4, 5, 6, 0xEEEE};
+    uint8_t a[sizeof packed], b[sizeof padded];
+    std::memcpy(a, packed, sizeof packed);
+    std::memcpy(b, padded, sizeof padded);
+    for (const auto& [pixels, align] : {std::pair<const uint8_t*, bool>{a, false}, {b, true}}) {
+        Plane g = Filled(2), r = Filled(2), bl = Filled(2);
+        Rgb16ToPlanes(pixels, 1, 2, 2, g.data(), r.data(), bl.data(), 1.0f, align, 3);
+        EXPECT_EQ(r, (Plane{1, 4})) << align;
+        EXPECT_EQ(g, (Plane{2, 5})) << align;
+        EXPECT_EQ(bl, (Plane{3, 6})) << align;
+    }
 }
 
 TEST_F(Reader, FreeImageIsAvailable)
