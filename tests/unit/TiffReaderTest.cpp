@@ -1,5 +1,6 @@
 // LoadTiffPlanes on files from WriteTiff16: natively through the linked
 // FreeImage, under Wine through the run-time binding (and the test bridge).
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -256,6 +257,41 @@ TEST(SampleConversion, SignedHalvesRoundToEvenAndHugeProductsStayExact)
         Grey16ToPlane(buffer, 4, 1, 4, plane.data(), c.factor, true, true);
         for (std::size_t i = 0; i < 4; ++i)
             EXPECT_EQ(plane[i], static_cast<float>(static_cast<double>(c.expected[i]))) << c.factor << " " << i;
+    }
+}
+
+// The conversions pick a faster arithmetic for some factors; every one must
+// give exactly Round(sample * factor) with the product in double precision.
+TEST(SampleConversion, EverySampleAndFactorRoundsTheDoubleProduct)
+{
+    constexpr int32_t kAll = 65536;
+    std::vector<uint8_t> grey(2 * kAll), rgb(6 * kAll);
+    for (int32_t i = 0; i < kAll; ++i) {
+        const uint16_t s = static_cast<uint16_t>(i);
+        const uint16_t pixel[3] = {s, static_cast<uint16_t>(s ^ 0x5555), static_cast<uint16_t>(65535 - s)};
+        std::memcpy(&grey[2 * static_cast<std::size_t>(i)], &s, 2);
+        std::memcpy(&rgb[6 * static_cast<std::size_t>(i)], pixel, 6);
+    }
+    const auto expected = [](double sample, float factor) {
+        return static_cast<float>(std::nearbyint(sample * static_cast<double>(factor)));
+    };
+    for (float factor : {1.0f, k8Bit, 0.5f, 3.0f, 63.5f, 64.0f, 127.0f, 0x1p-133f, 0.3f, 1.0f / 3.0f, 1e-30f, 0.0f, -1.0f,
+                         -k8Bit, 1e20f}) {
+        Plane u(kAll), sgn(kAll), r(kAll), g(kAll), b(kAll);
+        Grey16ToPlane(grey.data(), kAll, 1, kAll, u.data(), factor, false, true);
+        Grey16ToPlane(grey.data(), kAll, 1, kAll, sgn.data(), factor, true, true);
+        Rgb16ToPlanes(rgb.data(), kAll, 1, kAll, g.data(), r.data(), b.data(), factor, true, 3);
+        int mismatches = 0;
+        for (int32_t i = 0; i < kAll && mismatches < 5; ++i) {
+            const auto s = static_cast<uint16_t>(i);
+            const bool same = u[i] == expected(s, factor) &&
+                              sgn[i] == expected(static_cast<int16_t>(s), factor) && r[i] == expected(s, factor) &&
+                              g[i] == expected(s ^ 0x5555, factor) && b[i] == expected(65535 - s, factor);
+            if (!same) {
+                ++mismatches;
+                ADD_FAILURE() << "factor " << factor << ", sample " << i;
+            }
+        }
     }
 }
 
