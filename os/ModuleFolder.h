@@ -1,0 +1,12 @@
+// The folder of the module (the plug-in DLL, or the executable it is linked
+// into) that holds this code, so that files shipped beside it can be found.
+#pragma once
+
+#include <string>
+
+namespace kv::os {
+
+// With a trailing path delimiter; empty when the system cannot tell.
+std::u16string OwnModuleFolder();
+
+} // namespace kv::os
