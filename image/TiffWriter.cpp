@@ -89,8 +89,8 @@ inline uint16_t SampleExactFactor(float v, float factor)
     float p = v * factor;
     p = p > 65535.0f ? 65535.0f : p;
     p = p >= 0.0f ? p : 0.0f;
-    p = (p + kRound) - kRound;
-    return static_cast<uint16_t>(static_cast<int32_t>(p));
+    // p + 2^23 is rounded to an integer, which then stands in the low mantissa bits.
+    return static_cast<uint16_t>(std::bit_cast<uint32_t>(p + kRound));
 }
 
 bool IsPowerOfTwo(float factor)
