@@ -1,7 +1,9 @@
 #include "tools/host/RawPlanes.h"
 
 #include <bit>
+#include <filesystem>
 
+#include "os/Utf.h"
 #include "tools/host/HostFiles.h"
 
 namespace kv::host {
@@ -24,16 +26,25 @@ void StoreFloat(uint8_t* p, float value)
         p[i] = static_cast<uint8_t>(bits >> (8 * i));
 }
 
+uint64_t ExpectedSize(int32_t width, int32_t height, int channels)
+{
+    return uint64_t(width) * uint64_t(height) * uint64_t(channels) * 4u;
+}
+
+std::string SizeError(uint64_t size, int32_t width, int32_t height, int channels)
+{
+    return "raw file holds " + std::to_string(size) + " bytes, expected " +
+           std::to_string(ExpectedSize(width, height, channels)) + " for " + std::to_string(width) + " x " +
+           std::to_string(height) + " x " + std::to_string(channels) + " float32 values";
+}
+
 } // namespace
 
 bool DecodeRawPlanes(const std::vector<uint8_t>& bytes, int32_t width, int32_t height, int channels,
                      HostImage& image, std::string& error)
 {
-    const uint64_t expected = uint64_t(width) * uint64_t(height) * uint64_t(channels) * 4u;
-    if (bytes.size() != expected) {
-        error = "raw file holds " + std::to_string(bytes.size()) + " bytes, expected " + std::to_string(expected) +
-                " for " + std::to_string(width) + " x " + std::to_string(height) + " x " + std::to_string(channels) +
-                " float32 values";
+    if (bytes.size() != ExpectedSize(width, height, channels)) {
+        error = SizeError(bytes.size(), width, height, channels);
         return false;
     }
     HostImage result(width, height, channels);
@@ -61,6 +72,13 @@ std::vector<uint8_t> EncodeRawPlanes(const HostImage& image)
 
 bool ReadRawImage(const RawInput& raw, HostImage& image, std::string& error)
 {
+    // The size is checked before reading, so a wrong (huge) file is not read in.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(std::filesystem::path(kv::os::Utf8ToUtf16(raw.file)), ec);
+    if (!ec && size != ExpectedSize(raw.width, raw.height, raw.channels)) {
+        error = "'" + raw.file + "': " + SizeError(size, raw.width, raw.height, raw.channels);
+        return false;
+    }
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(raw.file, bytes, error))
         return false;

@@ -199,6 +199,11 @@ bool DecodeTiff(const std::vector<uint8_t>& data, HostImage& image, std::string&
         error = "bad rows per strip";
         return false;
     }
+    // Every row must lie in the file; this also keeps the sums below from overflowing.
+    if (rowBytes > data.size() || *height > data.size() / rowBytes) {
+        error = "the image is larger than the file";
+        return false;
+    }
     const uint64_t strips = (*height + rowsPerStrip - 1) / rowsPerStrip;
     const auto counts = dir.Values(kStripByteCounts);
     if (offsets->size() < strips || (counts && counts->size() < strips)) {

@@ -228,6 +228,11 @@ TEST(TiffDecoder, RefusesWhatItCannotReadAndLeavesTheImage)
         {"four bits", With([](TiffSpec& s) { s.bits = 4; s.values.clear(); }), "bits per sample"},
         {"16-bit float", With([](TiffSpec& s) { s.bits = 16; s.format = 3; }), "sample format"},
         {"zero width", With([](TiffSpec& s) { s.width = 0; s.values.clear(); }), "image size"},
+        // Sizes whose byte count overflows 64 bits must not pass the bounds check.
+        {"huge", With([](TiffSpec& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.samples = 3; s.bits = 32;
+                                        s.photometric = 2; s.values.clear(); }),
+         "larger than the file"},
+        {"tall", With([](TiffSpec& s) { s.width = 1; s.height = 0x7FFFFFFF; s.values.clear(); }), "larger than the file"},
     };
     for (const Broken& c : cases) {
         HostImage image(1, 1, 1);
