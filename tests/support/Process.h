@@ -13,7 +13,8 @@ struct ProcessResult {
     std::string err;   // standard error, likewise
 };
 
-// Runs program with args (UTF-8). scratch is a folder for the captured output.
+// Runs program with args (UTF-8) in the folder scratch, which also receives
+// the captured output (stdout.txt, stderr.txt).
 ProcessResult RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& scratch);
 

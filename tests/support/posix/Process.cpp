@@ -22,7 +22,7 @@ ProcessResult RunProgram(const std::filesystem::path& program, const std::vector
     if (child == 0) {
         const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
+        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(scratch.c_str()) != 0)
             _exit(127);
         execv(argv[0], argv.data());
         _exit(127);

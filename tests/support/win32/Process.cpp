@@ -74,7 +74,7 @@ ProcessResult RunProgram(const std::filesystem::path& program, const std::vector
         startup.hStdOutput = out.Get();
         startup.hStdError = err.Get();
         PROCESS_INFORMATION info{};
-        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, scratch.c_str(), &startup,
                             &info))
             return result;
         const Handle process(info.hProcess);

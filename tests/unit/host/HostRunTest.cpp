@@ -153,6 +153,27 @@ TEST_F(HostRun, TiffInAndSixteenBitTiffOut)
         }
 }
 
+TEST_F(HostRun, PluginIsReleasedAfterTheRunAndTheReleaseHappens)
+{
+    WriteColourRaw("in.raw");
+    const auto r = Host({"--plugin", KV_FAKE_PLUGIN, "--raw", "3", "2", "3", Path("in.raw"), "--start"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // On Windows "activate" also says that the host handed over its own hidden window.
+    EXPECT_EQ(kv::test::ReadCapture(scratch_ / "fake-trace.txt"), "initialize\nactivate\nstart\nfinalize\nreleased\n");
+}
+
+TEST_F(HostRun, AnErrorWhileTheDialogIsUpStillReleasesThePlugin)
+{
+    // The test plug-in disables Start when this folder is typed; a user could not click it then.
+    WriteColourRaw("in.raw");
+    const auto r = Host({"--plugin", KV_FAKE_PLUGIN, "--raw", "3", "2", "3", Path("in.raw"), "--folder",
+                         "disable start", "--start", "--commands"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Start"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(kv::test::ReadCapture(scratch_ / "fake-trace.txt"), "initialize\nactivate\nfinalize\nreleased\n");
+}
+
 TEST_F(HostRun, HelpPrintsTheUsage)
 {
     const auto r = Host({"--help"});
