@@ -66,7 +66,8 @@ TEST(HostCallback, GreyImageGivesOnePlaneForEveryCode)
 
 TEST(HostCallback, NoImageOpen)
 {
-    for (HostImage* image : {static_cast<HostImage*>(nullptr), new HostImage()}) {
+    HostImage empty;
+    for (HostImage* image : {static_cast<HostImage*>(nullptr), &empty}) {
         HostSession session(image);
         EXPECT_EQ(session.Answer(HC_GET_ACTIVE_IMAGE, kActiveImageQuery, nullptr, 0), 0);
         int32_t width = 7;
@@ -75,7 +76,6 @@ TEST(HostCallback, NoImageOpen)
         EXPECT_EQ(width, 7);
         EXPECT_EQ(height, 7);
         EXPECT_EQ(session.Commands().size(), 2u);
-        delete image;
     }
 }
 

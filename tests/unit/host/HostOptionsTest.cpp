@@ -82,6 +82,11 @@ struct BadLine {
     const char* error; // a part of the message
 };
 
+void PrintTo(const BadLine& b, std::ostream* os)
+{
+    *os << '"' << b.line << '"';
+}
+
 class HostOptionsRefused : public ::testing::TestWithParam<BadLine> {};
 
 TEST_P(HostOptionsRefused, WithAMessage)

@@ -26,6 +26,11 @@ struct Case {
     uint16_t compression;
 };
 
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 constexpr uint32_t kWidth = 3, kHeight = 4;
 
 // The value of sample s of pixel (x, y) in file order; fits every sample type.
