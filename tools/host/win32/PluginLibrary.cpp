@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "os/Utf.h"
 
 namespace kv::host {
@@ -15,8 +17,13 @@ PluginLibrary::~PluginLibrary()
 bool PluginLibrary::Open(const std::string& path, std::string& error)
 {
     const std::u16string wide = kv::os::Utf8ToUtf16(path);
-    // The plug-in's own folder is searched for its dependencies (FreeImage).
-    handle_ = LoadLibraryExW(reinterpret_cast<const wchar_t*>(wide.c_str()), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    // The plug-in's own folder is searched for its dependencies (FreeImage);
+    // that search needs a full path.
+    const auto* name = reinterpret_cast<const wchar_t*>(wide.c_str());
+    std::wstring full(GetFullPathNameW(name, 0, nullptr, nullptr), L'\0');
+    const DWORD length = GetFullPathNameW(name, static_cast<DWORD>(full.size()), full.data(), nullptr);
+    full.resize(length > 0 && length < full.size() ? length : 0);
+    handle_ = LoadLibraryExW(full.empty() ? name : full.c_str(), nullptr, full.empty() ? 0 : LOAD_WITH_ALTERED_SEARCH_PATH);
     if (handle_ == nullptr) {
         error = "cannot load the plug-in '" + path + "': Windows error " + std::to_string(GetLastError());
         return false;
