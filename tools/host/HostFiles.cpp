@@ -14,7 +14,7 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::st
     const std::filesystem::path name(kv::os::Utf8ToUtf16(path));
     std::error_code ec;
     if (!std::filesystem::is_regular_file(name, ec)) {
-        error = "cannot read '" + path + "': no such file";
+        error = "cannot read '" + path + "': not found, or not a regular file";
         return false;
     }
     std::ifstream in(name, std::ios::binary);

@@ -195,7 +195,7 @@ TEST_F(HostRun, OwnErrorsExitNonZeroWithOneLine)
         {{"--plugin", Path("absent-plugin.dll")}, 1, "cannot load the plug-in"},
         {{"--plugin", KV_FAKE_INCOMPLETE}, 1, "the plug-in has no export 'pi_activate'"},
         {{"--plugin", KV_FAKE_PLUGIN, "--raw", "3", "2", "3", Path("short.raw")}, 1, "holds 71 bytes, expected 72"},
-        {{"--plugin", KV_FAKE_PLUGIN, "--raw", "3", "2", "3", Path("absent.raw")}, 1, "no such file"},
+        {{"--plugin", KV_FAKE_PLUGIN, "--raw", "3", "2", "3", Path("absent.raw")}, 1, "not found"},
         {{"--plugin", KV_FAKE_PLUGIN, "--image", Path("text.tif")}, 1, "text.tif"},
         {{"--plugin", KV_FAKE_PLUGIN, "--raw", "3", "2", "3", Path("in.raw"), "--save-raw",
           Path("no-such-folder/out.raw")},

@@ -92,7 +92,7 @@ bool ReadImageFile(const std::string& path, HostImage& image, std::string& error
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        error = "cannot read '" + path + "': no such file";
+        error = "cannot read '" + path + "': not found, or not a regular file";
         return false;
     }
     FreeImage_SetOutputMessage(KeepMessage);
