@@ -14,7 +14,7 @@ namespace {
 using kv::host::HostImage;
 
 // Builds a small uncompressed TIFF field by field, in either byte order.
-struct TiffSpec {
+struct TiffLayout {
     bool big = false;
     uint32_t width = 3, height = 2, samples = 1, bits = 8, format = 1, photometric = 1;
     uint32_t rowsPerStrip = 0; // 0: one strip
@@ -41,7 +41,7 @@ private:
     bool big_;
 };
 
-std::vector<uint8_t> MakeTiff(const TiffSpec& s)
+std::vector<uint8_t> MakeTiff(const TiffLayout& s)
 {
     Builder b(s.big);
     b.bytes = {static_cast<uint8_t>(s.big ? 'M' : 'I'), static_cast<uint8_t>(s.big ? 'M' : 'I')};
@@ -105,7 +105,7 @@ std::vector<float> PlaneOf(const HostImage& image, intptr_t code)
 TEST(TiffDecoder, GreyEightBitLastFileRowIsPlaneRowZero)
 {
     for (bool big : {false, true}) {
-        TiffSpec s;
+        TiffLayout s;
         s.big = big;
         s.values = {10, 20, 30, 40, 50, 255};
         HostImage image;
@@ -121,7 +121,7 @@ TEST(TiffDecoder, GreyEightBitLastFileRowIsPlaneRowZero)
 TEST(TiffDecoder, RgbSixteenBitGoesToCodesTwoZeroThree)
 {
     for (bool big : {false, true}) {
-        TiffSpec s;
+        TiffLayout s;
         s.big = big;
         s.width = 2;
         s.height = 1;
@@ -148,7 +148,7 @@ TEST(TiffDecoder, ThirtyTwoBitFloatSignedAndUnsigned)
     };
     for (const Case c : {Case{3, std::bit_cast<uint32_t>(1234.5f), 1234.5f}, Case{3, std::bit_cast<uint32_t>(-0.25f), -0.25f},
                          Case{1, 4000000000u, 4000000000.0f}, Case{2, 0xFFFFFFFEu, -2.0f}}) {
-        TiffSpec s;
+        TiffLayout s;
         s.width = 1;
         s.height = 1;
         s.bits = 32;
@@ -163,7 +163,7 @@ TEST(TiffDecoder, ThirtyTwoBitFloatSignedAndUnsigned)
 
 TEST(TiffDecoder, SeveralStrips)
 {
-    TiffSpec s;
+    TiffLayout s;
     s.width = 2;
     s.height = 5;
     s.bits = 16;
@@ -195,16 +195,16 @@ struct Broken {
     const char* error;
 };
 
-TiffSpec Grey()
+TiffLayout Grey()
 {
-    TiffSpec s;
+    TiffLayout s;
     s.values = {1, 2, 3, 4, 5, 6};
     return s;
 }
 
-std::vector<uint8_t> With(void (*change)(TiffSpec&))
+std::vector<uint8_t> With(void (*change)(TiffLayout&))
 {
-    TiffSpec s = Grey();
+    TiffLayout s = Grey();
     change(s);
     return MakeTiff(s);
 }
@@ -221,18 +221,18 @@ TEST(TiffDecoder, RefusesWhatItCannotReadAndLeavesTheImage)
         {"bigtiff", {'I', 'I', 43, 0, 8, 0, 0, 0}, "not a classic TIFF"},
         {"directory outside", badDirectory, "outside the file"},
         {"strip cut short", cut, "cut short"},
-        {"compressed", With([](TiffSpec& s) { s.compression = 5; }), "compressed"},
-        {"planar", With([](TiffSpec& s) { s.planar = 2; }), "chunky"},
-        {"white is zero", With([](TiffSpec& s) { s.photometric = 0; }), "photometric"},
-        {"two samples", With([](TiffSpec& s) { s.samples = 2; s.values.resize(12); }), "1 or 3 samples"},
-        {"four bits", With([](TiffSpec& s) { s.bits = 4; s.values.clear(); }), "bits per sample"},
-        {"16-bit float", With([](TiffSpec& s) { s.bits = 16; s.format = 3; }), "sample format"},
-        {"zero width", With([](TiffSpec& s) { s.width = 0; s.values.clear(); }), "image size"},
+        {"compressed", With([](TiffLayout& s) { s.compression = 5; }), "compressed"},
+        {"planar", With([](TiffLayout& s) { s.planar = 2; }), "chunky"},
+        {"white is zero", With([](TiffLayout& s) { s.photometric = 0; }), "photometric"},
+        {"two samples", With([](TiffLayout& s) { s.samples = 2; s.values.resize(12); }), "1 or 3 samples"},
+        {"four bits", With([](TiffLayout& s) { s.bits = 4; s.values.clear(); }), "bits per sample"},
+        {"16-bit float", With([](TiffLayout& s) { s.bits = 16; s.format = 3; }), "sample format"},
+        {"zero width", With([](TiffLayout& s) { s.width = 0; s.values.clear(); }), "image size"},
         // Sizes whose byte count overflows 64 bits must not pass the bounds check.
-        {"huge", With([](TiffSpec& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.samples = 3; s.bits = 32;
+        {"huge", With([](TiffLayout& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.samples = 3; s.bits = 32;
                                         s.photometric = 2; s.values.clear(); }),
          "larger than the file"},
-        {"tall", With([](TiffSpec& s) { s.width = 1; s.height = 0x7FFFFFFF; s.values.clear(); }), "larger than the file"},
+        {"tall", With([](TiffLayout& s) { s.width = 1; s.height = 0x7FFFFFFF; s.values.clear(); }), "larger than the file"},
     };
     for (const Broken& c : cases) {
         HostImage image(1, 1, 1);
