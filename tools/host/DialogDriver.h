@@ -1,0 +1,38 @@
+// Drives the plug-in's dialog as a user would, and owns what the platform
+// needs for that: the host's main window and its message processing. Windows
+// sends window messages to the dialog's own windows; the headless build calls
+// the plug-in's automation exports.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "tools/host/PluginLibrary.h"
+
+namespace kv::host {
+
+class DialogDriver {
+public:
+    virtual ~DialogDriver() = default;
+
+    // The window handed to pi_initialize (null where there are no windows).
+    virtual void* MainWindow() const = 0;
+    // Types text into the folder box.
+    virtual bool SetFolder(const std::string& text, std::string& error) = 0;
+    // Checks "Image is 8 bit".
+    virtual bool CheckEightBit(std::string& error) = 0;
+    // Clicks Start; returns once the click has been handled.
+    virtual bool ClickStart(std::string& error) = 0;
+    // The log's text, lines separated by CR LF or LF.
+    virtual bool ReadLog(std::string& text, std::string& error) = 0;
+    // Handles everything pending, as the host's message loop would.
+    virtual void ProcessMessages() = 0;
+    // Shows the windows and runs until the host's window is closed.
+    virtual bool RunInteractive(std::string& error) = 0;
+};
+
+// The platform's driver; null with error set when it cannot work with this
+// plug-in (for instance a missing automation export).
+std::unique_ptr<DialogDriver> MakeDialogDriver(const PluginLibrary& library, bool interactive, std::string& error);
+
+} // namespace kv::host

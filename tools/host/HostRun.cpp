@@ -1,0 +1,128 @@
+#include "tools/host/HostRun.h"
+
+#include <cstdio>
+
+#include "tools/host/DialogDriver.h"
+#include "tools/host/HostCallback.h"
+#include "tools/host/ImageFile.h"
+#include "tools/host/PluginLibrary.h"
+#include "tools/host/RawPlanes.h"
+
+namespace kv::host {
+
+namespace {
+
+int Fail(const std::string& error)
+{
+    std::fprintf(stderr, "kelvoran-host: %s\n", error.c_str());
+    return 1;
+}
+
+// Shows the dialog for its lifetime; then releases the plug-in and lets the
+// release happen, whichever way the run ends.
+class ActivePlugin {
+public:
+    ActivePlugin(const PluginExports& exports, DialogDriver& driver) : exports_(exports), driver_(driver)
+    {
+        exports_.activate(0, 0);
+        driver_.ProcessMessages();
+    }
+    ~ActivePlugin()
+    {
+        exports_.finalize(0);
+        driver_.ProcessMessages();
+    }
+    ActivePlugin(const ActivePlugin&) = delete;
+    ActivePlugin& operator=(const ActivePlugin&) = delete;
+
+private:
+    const PluginExports& exports_;
+    DialogDriver& driver_;
+};
+
+// Lines end in LF whatever the dialog used, and the last one too.
+std::string NormaliseLines(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    if (!out.empty() && out.back() != '\n')
+        out += '\n';
+    return out;
+}
+
+// The steps done while the dialog is up: the user's actions, then the log.
+bool DriveDialog(const HostOptions& options, DialogDriver& driver, std::string& error)
+{
+    if (options.folder && !driver.SetFolder(*options.folder, error))
+        return false;
+    if (options.eightBit && !driver.CheckEightBit(error))
+        return false;
+    if (options.start) {
+        if (!driver.ClickStart(error))
+            return false;
+        driver.ProcessMessages();
+    }
+    if (options.interactive && !driver.RunInteractive(error))
+        return false;
+    if (options.printLog) {
+        std::string log;
+        if (!driver.ReadLog(log, error))
+            return false;
+        std::fputs(NormaliseLines(log).c_str(), stdout);
+    }
+    return true;
+}
+
+} // namespace
+
+int RunHost(const HostOptions& options)
+{
+    std::string error;
+    HostImage image;
+    if (options.image && !ReadImageFile(*options.image, image, error))
+        return Fail(error);
+    if (options.raw && !ReadRawImage(*options.raw, image, error))
+        return Fail(error);
+
+    PluginLibrary library;
+    PluginExports exports;
+    if (!library.Open(options.plugin, error) || !ResolveExports(library, exports, error))
+        return Fail(error);
+    // Declared after the library: the windows go before the code behind them.
+    const auto driver = MakeDialogDriver(library, options.interactive, error);
+    if (!driver)
+        return Fail(error);
+
+    HostSession session(&image);
+    SetCallbackSession(&session);
+    struct Detach {
+        ~Detach() { SetCallbackSession(nullptr); }
+    } detach;
+
+    // Buffers far larger than any name; the plug-in does not check their size.
+    char name[1024] = {};
+    char description[1024] = {};
+    const int32_t registered = exports.initialize(&HostCallbackEntry, name, description, driver->MainWindow());
+    if (registered != 1)
+        return Fail("the plug-in refused to register (pi_initialize returned " + std::to_string(registered) + ")");
+
+    {
+        const ActivePlugin active(exports, *driver);
+        if (!DriveDialog(options, *driver, error))
+            return Fail(error);
+    }
+
+    if (options.save && !SaveTiff16(*options.save, image, error))
+        return Fail(error);
+    if (options.saveRaw && !WriteRawImage(*options.saveRaw, image, error))
+        return Fail(error);
+    if (options.printCommands)
+        for (const CommandRecord& record : session.Commands())
+            std::printf("%d\n", record.command);
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace kv::host

@@ -1,0 +1,10 @@
+#include "tools/host/Arguments.h"
+
+namespace kv::host {
+
+std::vector<std::string> ProgramArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+} // namespace kv::host

@@ -1,0 +1,52 @@
+#include "tools/host/win32/HostWindow.h"
+
+namespace kv::host {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"KelvoranHostWindow";
+
+LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Closing ends the interactive loop but keeps the window: the plug-in's
+    // windows it owns must outlive pi_finalize and the release that follows.
+    if (message == WM_CLOSE) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void RegisterHostClass()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = HostWindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+        wc.lpszClassName = kClassName;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+HostWindow::HostWindow(bool visible)
+{
+    RegisterHostClass();
+    window_ = CreateWindowExW(0, kClassName, L"kelvoran-host", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640,
+                              480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window_ != nullptr && visible)
+        ShowWindow(window_, SW_SHOW);
+}
+
+HostWindow::~HostWindow()
+{
+    if (window_ != nullptr && IsWindow(window_))
+        DestroyWindow(window_);
+}
+
+} // namespace kv::host
