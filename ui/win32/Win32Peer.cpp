@@ -188,7 +188,6 @@ void Win32Peer::CenterOnScreen()
 void Win32Peer::Show()
 {
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(Hwnd());
 }
 
 void Win32Peer::Hide()
