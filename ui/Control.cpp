@@ -75,8 +75,12 @@ void TControl::SetColor(TColor color)
 
 void TControl::Click()
 {
-    if (OnClick)
-        OnClick(this);
+    if (!OnClick)
+        return;
+    // A handler that processes messages (the tool runner does) must not see
+    // its form released under it.
+    const TForm::EventScope scope(ParentForm());
+    OnClick(this);
 }
 
 TForm* TControl::ParentForm()

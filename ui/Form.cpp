@@ -58,6 +58,29 @@ void TForm::Release()
     formPeer_->PostRelease();
 }
 
+void TForm::HandleRelease()
+{
+    if (eventDepth_ > 0) {
+        releaseDeferred_ = true;
+        return;
+    }
+    delete this;
+}
+
+TForm::EventScope::EventScope(TForm* form) : form_(form)
+{
+    if (form_)
+        ++form_->eventDepth_;
+}
+
+TForm::EventScope::~EventScope()
+{
+    if (!form_ || --form_->eventDepth_ > 0 || !form_->releaseDeferred_)
+        return;
+    form_->releaseDeferred_ = false;
+    form_->Release();
+}
+
 void TForm::VisibleChanged()
 {
     if (Visible())

@@ -31,6 +31,22 @@ public:
     virtual void Close();
     // Asks for the form's destruction at the next message processing.
     void Release();
+    // The posted release has arrived: destroys the form, unless one of its
+    // events is still running (a handler that processes messages itself);
+    // then the release is posted again when the outermost event returns.
+    void HandleRelease();
+
+    // Marks an event of this form as running for one scope; null is allowed.
+    class EventScope {
+    public:
+        explicit EventScope(TForm* form);
+        ~EventScope();
+        EventScope(const EventScope&) = delete;
+        EventScope& operator=(const EventScope&) = delete;
+
+    private:
+        TForm* form_;
+    };
 
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control) { activeControl_ = control; }
@@ -49,6 +65,8 @@ private:
     bool shownBefore_ = false;
     TPosition position_ = TPosition::poDesigned;
     TWinControl* activeControl_ = nullptr;
+    int32_t eventDepth_ = 0;
+    bool releaseDeferred_ = false;
 };
 
 } // namespace kv::ui

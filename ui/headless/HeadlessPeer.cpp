@@ -49,8 +49,8 @@ public:
     void Hide() override {}
     void PostRelease() override
     {
-        TWinControl* form = &control_;
-        headless::Post(this, [form] { delete form; });
+        auto* form = static_cast<TForm*>(&control_);
+        headless::Post(this, [form] { form->HandleRelease(); });
     }
 
 private:

@@ -83,7 +83,7 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     case kReleaseMessage:
-        delete form; // destroys this window too; nothing of it is touched after this
+        form->HandleRelease(); // may destroy this window; nothing of it is touched after this
         return 0;
     default:
         break;

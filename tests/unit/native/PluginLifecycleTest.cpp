@@ -125,5 +125,27 @@ TEST_F(PluginLifecycle, ActivateAfterFinalizeMakesNewDialog)
     EXPECT_TRUE(Form1->Visible());
 }
 
+// The host may release the plug-in while a handler of the dialog processes
+// messages itself (the tool runner does, between reads): the dialog then
+// lives until the handler has returned.
+TEST_F(PluginLifecycle, ReleaseDuringAHandlerWaitsForTheHandler)
+{
+    Initialize();
+    pi_activate(0, 0);
+    TForm1* dialog = Form1;
+    size_t dialogsInside = 0;
+    dialog->ButStart->OnClick = [&](ui::TObject*) {
+        pi_finalize(0);
+        ui::Application().ProcessMessages();
+        dialogsInside = Dialogs().size();
+        dialog->MemoLog->Lines().Add(u"still here"); // a freed dialog would fail under AddressSanitizer
+    };
+    dialog->ButStart->Click();
+    EXPECT_EQ(dialogsInside, 1u);
+    EXPECT_EQ(Dialogs().size(), 1u) << "destroyed before the next message processing";
+    ui::Application().ProcessMessages();
+    EXPECT_TRUE(Dialogs().empty());
+}
+
 } // namespace
 } // namespace kv::test
