@@ -121,7 +121,9 @@ TEST_F(DialogWindow, WindowIsAFixedTopMostDialogOwnedByTheHost)
     ::GetWindowRect(dialog, &r);
     EXPECT_NEAR((r.left + r.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((r.top + r.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), ::GetPixel(::GetDC(dialog), 340, 2)) << "button-face background";
+    HDC dc = ::GetDC(dialog);
+    EXPECT_EQ(::GetPixel(dc, 340, 2), ::GetSysColor(COLOR_BTNFACE)) << "button-face background";
+    ::ReleaseDC(dialog, dc);
 }
 
 struct ExpectedChild {

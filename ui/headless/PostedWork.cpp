@@ -11,10 +11,12 @@ struct Item {
     std::function<void()> work;
 };
 
+// Never destroyed: forms still alive at exit cancel their work in here
+// while the application object goes, after other statics may be gone.
 std::deque<Item>& Queue()
 {
-    static std::deque<Item> queue;
-    return queue;
+    static auto* queue = new std::deque<Item>;
+    return *queue;
 }
 
 } // namespace
