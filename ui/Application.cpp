@@ -2,6 +2,11 @@
 
 namespace kv::ui {
 
+TApplication::TApplication() : TComponent(nullptr)
+{
+    backend::Startup();
+}
+
 void TApplication::ProcessMessages()
 {
     backend::ProcessMessages();

@@ -12,7 +12,7 @@ namespace kv::ui {
 
 class TApplication : public TComponent {
 public:
-    TApplication() : TComponent(nullptr) {}
+    TApplication();
 
     void* OwnerWindow() const { return ownerWindow_; }
     void SetOwnerWindow(void* window) { ownerWindow_ = window; }
@@ -32,6 +32,9 @@ TApplication& Application();
 
 // Backend parts of TApplication.
 namespace backend {
+// Makes what the backend keeps for the process (queues, window classes)
+// before the application object exists, so that it is destroyed after it.
+void Startup();
 void ProcessMessages();
 int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags);
 } // namespace backend

@@ -15,6 +15,12 @@ std::vector<RecordedMessageBox>& RecordedMessageBoxes()
 
 namespace backend {
 
+void Startup()
+{
+    headless::Startup();
+    headless::RecordedMessageBoxes();
+}
+
 void ProcessMessages()
 {
     headless::RunPosted();

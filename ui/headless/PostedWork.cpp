@@ -11,15 +11,18 @@ struct Item {
     std::function<void()> work;
 };
 
-// Never destroyed: forms still alive at exit cancel their work in here
-// while the application object goes, after other statics may be gone.
 std::deque<Item>& Queue()
 {
-    static auto* queue = new std::deque<Item>;
-    return *queue;
+    static std::deque<Item> queue;
+    return queue;
 }
 
 } // namespace
+
+void Startup()
+{
+    Queue();
+}
 
 void Post(const void* key, std::function<void()> work)
 {

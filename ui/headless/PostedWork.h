@@ -6,6 +6,9 @@
 
 namespace kv::ui::headless {
 
+// Makes the queue; called while the application object is made, so that the
+// queue outlives it (forms destroyed with it cancel their work here).
+void Startup();
 // key names the object the work belongs to, so that it can be cancelled.
 void Post(const void* key, std::function<void()> work);
 void CancelPosted(const void* key);

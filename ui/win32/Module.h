@@ -2,6 +2,7 @@
 // of our own that it registers there.
 #pragma once
 
+#include "ui/Types.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace kv::ui::win32 {
@@ -11,6 +12,9 @@ HINSTANCE ModuleInstance();
 // Class names, registered on first use and unregistered when the module goes.
 const wchar_t* FormClassName();
 const wchar_t* CustomControlClassName();
+
+// One brush per colour, kept for the module's life.
+HBRUSH SolidBrush(TColor color);
 
 // The thread-private message that destroys a form whose release was asked for.
 constexpr UINT kReleaseMessage = WM_APP + 0x100;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/win32/Module.h"
 
 namespace kv::ui::backend {
 namespace {
@@ -46,6 +47,13 @@ private:
 };
 
 } // namespace
+
+void Startup()
+{
+    win32::FormClassName();
+    win32::CustomControlClassName();
+    win32::SolidBrush(clBtnFace);
+}
 
 void ProcessMessages()
 {

@@ -10,9 +10,7 @@
 #include "ui/win32/Win32Peer.h"
 
 namespace kv::ui::win32 {
-namespace {
 
-// One brush per colour, kept for the module's life.
 HBRUSH SolidBrush(TColor color)
 {
     static std::map<COLORREF, Brush> brushes;
@@ -22,6 +20,8 @@ HBRUSH SolidBrush(TColor color)
         brush.Reset(::CreateSolidBrush(rgb));
     return brush.Get();
 }
+
+namespace {
 
 void EraseWith(HWND hwnd, HDC dc, TColor color)
 {
