@@ -2,7 +2,9 @@
 // exports, and the dialog window checked through Win32 calls.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -201,6 +203,19 @@ TEST_F(DialogWindow, TabOrderFocusAndFont)
     EXPECT_STREQ(lf.lfFaceName, L"Tahoma");
     EXPECT_EQ(lf.lfHeight, -11);
     EXPECT_EQ(lf.lfCharSet, DEFAULT_CHARSET);
+
+    // The face the system actually draws with (a substitute where Tahoma is missing).
+    HDC dc = ::GetDC(label);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    wchar_t face[LF_FACESIZE] = {};
+    ::GetTextFaceW(dc, LF_FACESIZE, face);
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc, &tm);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(label, dc);
+    const std::string drawn(face, face + std::wcslen(face));
+    RecordProperty("drawn_face", drawn);
+    std::printf("label font drawn as \"%s\", %ld pixels high\n", drawn.c_str(), static_cast<long>(tm.tmHeight));
 }
 
 TEST_F(DialogWindow, LogHasThreeLinesAndEightBitBoxIsOff)

@@ -22,7 +22,7 @@ SystemStyle StyleOf(const WindowStyle& style, bool topMost)
     const DWORD readOnly = style.readOnly ? ES_READONLY : 0;
     switch (style.kind) {
     case WindowKind::Label:
-        return {L"Static", common | SS_LEFT | SS_NOTIFY, 0};
+        return {L"Static", common | SS_LEFTNOWORDWRAP | SS_NOTIFY, 0}; // one line, clipped, as a label without word wrap
     case WindowKind::Edit:
         return {L"Edit", common | ES_AUTOHSCROLL | ES_LEFT | readOnly, WS_EX_CLIENTEDGE};
     case WindowKind::Memo:
