@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 // True when low <= value <= high, both bounds included. NaN is never in range,
 // and no value is in range when low > high.
@@ -24,3 +25,13 @@ inline int64_t ClampRound(double value, double low, double high)
         value = low;
     return std::llrint(value); // the processor's default mode: nearest, ties to even
 }
+
+// A modal message box owned by the active window of the thread (else the
+// host's main window or its latest pop-up). Caption first, then text; returns
+// the identifier of the button that closed it.
+int32_t ShowMessageBox(const std::u16string& caption, const std::u16string& text, uint32_t flags);
+
+// An OK box with the error icon that stays above all windows (MB_OK |
+// MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST); returns once it is closed.
+void ShowErrorBox(const std::u16string& caption, const std::u16string& text);
+constexpr uint32_t kErrorBoxFlags = 0x42010;

@@ -10,4 +10,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
+# Wine's own Tahoma (Debian package fonts-wine) is not found from its data
+# folder; in the prefix's font folder it is, so dialogs draw in their face.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+for f in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+  if [ -f "$f" ] && [ -d "$fonts" ] && [ ! -f "$fonts/$(basename "$f")" ]; then
+    cp "$f" "$fonts/"
+  fi
+done
 exec wine "$@"

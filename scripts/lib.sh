@@ -9,7 +9,7 @@ KELVORAN_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libtiff-dev libfreeimage-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine64 wine64-tools libwine-dev
+  wine wine64 wine64-tools libwine-dev fonts-wine
   xvfb xauth imagemagick
 )
 

@@ -18,10 +18,14 @@ echo "== win64: build and tests under Wine"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$jobs"
 xvfb-run -a ctest --preset win64
+# The dialog as Xvfb showed it, for review.
+shot=build/win64/tests/wine/test-output/dialog
+[ -f "$shot.bmp" ] && convert "$shot.bmp" "$shot.png" && echo "screenshot: $shot.png"
 
-echo "== win32: build"
+echo "== win32: build and export check"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
+bash scripts/check-exports.sh build/win32/entry/kelvoran.dll
 
 echo "== bench: build"
 cmake --preset bench >/dev/null

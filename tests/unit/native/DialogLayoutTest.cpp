@@ -1,0 +1,154 @@
+// The dialog as the headless framework holds it: window properties, every
+// control of the layout, the log's opening lines, focus and closing.
+#include <string>
+#include <iterator>
+
+#include "PluginFixture.h"
+#include "dialog/TempDirectory.h"
+
+namespace kv::test {
+namespace {
+
+using DialogLayout = PluginFixture;
+
+enum class Kind { Label, Edit, Button, Gauge, Memo, CheckBox };
+
+struct ControlCase {
+    const char16_t* name;
+    Kind kind;
+    int32_t left, top, width, height;
+    const char16_t* text; // null: not checked here
+    int32_t tabOrder;     // -1: not in the tab order
+    intptr_t tag;
+    bool visible;
+};
+
+const ControlCase kLayout[] = {
+    {u"Label1", Kind::Label, 8, 6, 137, 13, u"Starnet++ installation folder", -1, 0, true},
+    {u"EdStarnet", Kind::Edit, 8, 21, 281, 21, u"", 1, 12345, true},
+    {u"ButDir", Kind::Button, 294, 19, 43, 24, u"...", 2, 0, true},
+    {u"GauLog", Kind::Gauge, 8, 50, 329, 22, nullptr, -1, 0, true},
+    {u"MemoLog", Kind::Memo, 8, 80, 329, 217, nullptr, 3, 0, true},
+    {u"CBTestImage", Kind::CheckBox, 171, 2, 117, 17, u"_Test imagemode_", 4, 0, false},
+    {u"ButHelp", Kind::Button, 8, 303, 79, 29, u"Help", 5, 0, true},
+    {u"CBScale8bit", Kind::CheckBox, 164, 310, 88, 17, u"Image is 8 bit", 6, 12345, true},
+    {u"ButStart", Kind::Button, 256, 303, 82, 29, u"Start", 0, 0, true},
+};
+
+bool IsKind(ui::TComponent* c, Kind kind)
+{
+    switch (kind) {
+    case Kind::Label: return dynamic_cast<ui::TLabel*>(c) != nullptr;
+    case Kind::Edit: return dynamic_cast<ui::TEdit*>(c) != nullptr;
+    case Kind::Button: return dynamic_cast<ui::TButton*>(c) != nullptr;
+    case Kind::Gauge: return dynamic_cast<ui::TCustomControl*>(c) != nullptr;
+    case Kind::Memo: return dynamic_cast<ui::TMemo*>(c) != nullptr;
+    case Kind::CheckBox: return dynamic_cast<ui::TCheckBox*>(c) != nullptr;
+    }
+    return false;
+}
+
+TEST_F(DialogLayout, WindowProperties)
+{
+    Initialize();
+    pi_activate(0, 0);
+    ASSERT_NE(Form1, nullptr);
+    EXPECT_EQ(Form1->Name(), u"Form1");
+    EXPECT_EQ(Form1->Caption(), u"Kelvoran v2.0");
+    EXPECT_EQ(Form1->ClientWidth(), 346);
+    EXPECT_EQ(Form1->ClientHeight(), 337);
+    EXPECT_TRUE(Form1->StayOnTop());
+    EXPECT_EQ(Form1->Position(), ui::TPosition::poScreenCenter);
+    EXPECT_EQ(Form1->Color(), ui::clBtnFace);
+    EXPECT_EQ(Form1->Font().Name, u"Tahoma");
+    EXPECT_EQ(Form1->Font().Size(), 8);
+    EXPECT_EQ(Form1->Font().Height, -11);
+    EXPECT_EQ(Form1->Owner(), &ui::Application());
+}
+
+TEST_F(DialogLayout, EveryControlAsLaidOut)
+{
+    Initialize();
+    pi_activate(0, 0);
+    ASSERT_EQ(Form1->ComponentCount(), static_cast<int32_t>(std::size(kLayout)));
+    for (const ControlCase& c : kLayout) {
+        SCOPED_TRACE(std::string(c.name, c.name + std::char_traits<char16_t>::length(c.name)));
+        auto* control = dynamic_cast<ui::TControl*>(Form1->FindComponent(c.name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(IsKind(control, c.kind));
+        EXPECT_EQ(control->Parent(), Form1);
+        EXPECT_EQ(control->BoundsRect(), ui::Bounds(c.left, c.top, c.width, c.height));
+        if (c.text) {
+            EXPECT_EQ(control->Text(), c.text);
+        }
+        EXPECT_EQ(control->Tag(), c.tag);
+        EXPECT_EQ(control->Visible(), c.visible);
+        EXPECT_EQ(control->Font().Name, u"Tahoma");
+        auto* win = dynamic_cast<ui::TWinControl*>(control);
+        ASSERT_NE(win, nullptr);
+        EXPECT_EQ(win->TabStop(), c.tabOrder >= 0);
+        if (c.tabOrder >= 0) {
+            EXPECT_EQ(win->TabOrder(), c.tabOrder);
+        }
+    }
+}
+
+TEST_F(DialogLayout, MemoStartsWithThreeLinesAndIsReadOnly)
+{
+    Initialize();
+    pi_activate(0, 0);
+    const ui::TStrings& lines = Form1->MemoLog->Lines();
+    ASSERT_EQ(lines.Count(), 3);
+    EXPECT_EQ(lines[0], u"Kelvoran version 2.0.");
+    EXPECT_EQ(lines[1], u"It's required a CPU with AVX instructions and Windows 64 bit.");
+    EXPECT_EQ(lines[2], u"Before starting, select the folder where Starnet is installed.");
+    EXPECT_TRUE(Form1->MemoLog->ReadOnly());
+    EXPECT_EQ(Form1->MemoLog->ScrollBars(), ui::TScrollStyle::ssVertical);
+}
+
+TEST_F(DialogLayout, FirstUseStateAndFocus)
+{
+    Initialize();
+    pi_activate(0, 0);
+    EXPECT_EQ(Form1->EdStarnet->Text(), u"");
+    EXPECT_FALSE(Form1->CBScale8bit->Checked());
+    EXPECT_TRUE(Form1->ButStart->Focused());
+    EXPECT_FALSE(Form1->EdStarnet->Focused());
+    EXPECT_TRUE(Form1->ButStart->Enabled());
+}
+
+// Hiding keeps everything: the next activation shows the same log, text and box.
+TEST_F(DialogLayout, CloseHidesAndKeepsState)
+{
+    Initialize();
+    pi_activate(0, 0);
+    Form1->EdStarnet->SetText(u"C:\\StarNet\\");
+    Form1->CBScale8bit->SetChecked(true);
+    Form1->MemoLog->Lines().Add(u"more");
+    TForm1* shown = Form1;
+    Form1->Close();
+    ui::Application().ProcessMessages();
+    EXPECT_FALSE(shown->Visible());
+    EXPECT_EQ(Dialogs().size(), 1u);
+
+    pi_activate(0, 0);
+    ASSERT_EQ(Form1, shown);
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_EQ(Form1->EdStarnet->Text(), u"C:\\StarNet\\");
+    EXPECT_TRUE(Form1->CBScale8bit->Checked());
+    EXPECT_EQ(Form1->MemoLog->Lines().Count(), 4);
+}
+
+TEST_F(DialogLayout, TempDirIsSetAtCreation)
+{
+    Initialize();
+    pi_activate(0, 0);
+    EXPECT_EQ(Form1->TempDir, GetTempDirectory());
+    EXPECT_TRUE(Form1->InputFile.empty());
+    EXPECT_TRUE(Form1->OutputFile.empty());
+    EXPECT_FALSE(Form1->IsColor);
+    EXPECT_FALSE(Form1->TooSmall);
+}
+
+} // namespace
+} // namespace kv::test

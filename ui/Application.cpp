@@ -1,0 +1,26 @@
+#include "ui/Application.h"
+
+namespace kv::ui {
+
+TApplication::TApplication() : TComponent(nullptr)
+{
+    backend::Startup();
+}
+
+void TApplication::ProcessMessages()
+{
+    backend::ProcessMessages();
+}
+
+int32_t TApplication::MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags)
+{
+    return backend::MessageBox(ownerWindow_, text, caption, flags);
+}
+
+TApplication& Application()
+{
+    static TApplication application;
+    return application;
+}
+
+} // namespace kv::ui

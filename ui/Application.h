@@ -1,0 +1,42 @@
+// TApplication: the library's application object. It owns the forms, knows the
+// host's main window (the owner of every window and message box of the
+// library) and processes the thread's pending messages.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/Component.h"
+
+namespace kv::ui {
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+
+    void* OwnerWindow() const { return ownerWindow_; }
+    void SetOwnerWindow(void* window) { ownerWindow_ = window; }
+
+    // Dispatches every pending message of the thread (and, headless, runs posted work).
+    void ProcessMessages();
+    // A modal message box owned as the system's description of it says; returns
+    // the identifier of the button that closed it. Text first, then caption.
+    int32_t MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags);
+
+private:
+    void* ownerWindow_ = nullptr;
+};
+
+// The process-wide application object, made on first use.
+TApplication& Application();
+
+// Backend parts of TApplication.
+namespace backend {
+// Makes what the backend keeps for the process (queues, window classes)
+// before the application object exists, so that it is destroyed after it.
+void Startup();
+void ProcessMessages();
+int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags);
+} // namespace backend
+
+} // namespace kv::ui

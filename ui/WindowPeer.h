@@ -1,0 +1,72 @@
+// The backend side of a windowed control. The win32 backend keeps a real
+// window in step with the control; the headless one keeps nothing, and the
+// control's own fields are the whole state. Reads return nullopt when the
+// control's fields are authoritative.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/Types.h"
+
+namespace kv::ui {
+
+class TWinControl;
+class TForm;
+class TCanvas;
+
+enum class WindowKind { Form, Label, Edit, Memo, Button, CheckBox, RadioButton, GroupBox, ListBox, ComboBox, Custom };
+
+// What a backend needs to know to make the window; asked again by UpdateStyle.
+struct WindowStyle {
+    WindowKind kind = WindowKind::Custom;
+    bool tabStop = false;
+    bool readOnly = false;
+    bool vScroll = false;
+    bool hScroll = false;
+    bool ownerDraw = false;
+};
+
+class WindowPeer {
+public:
+    virtual ~WindowPeer() = default;
+    // The system's window handle, or null when the backend has no windows.
+    virtual void* Handle() const = 0;
+    virtual void UpdateStyle() = 0;
+    virtual void SetBounds(const TRect& bounds) = 0;
+    virtual void SetText(const std::u16string& text) = 0;
+    virtual std::optional<std::u16string> Text() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void SetFont() = 0;
+    virtual void SetFocus() = 0;
+    virtual std::optional<bool> Focused() const = 0;
+    virtual void SetChecked(bool checked) = 0;
+    virtual std::optional<bool> Checked() const = 0;
+    virtual void SetItems(const std::vector<std::u16string>& items) = 0;
+    virtual void SetItemIndex(int32_t index) = 0;
+    virtual std::optional<int32_t> ItemIndex() const = 0;
+    // Puts this window after `previous` (or first when null) in the tab order.
+    virtual void PlaceAfter(WindowPeer* previous) = 0;
+    // Asks for a repaint; the headless backend paints at once.
+    virtual void Invalidate() = 0;
+};
+
+// A top-level window of our own class.
+class FormPeer : public WindowPeer {
+public:
+    virtual void SetClientSize(int32_t width, int32_t height) = 0;
+    virtual void SetTopMost(bool topMost) = 0;
+    virtual void CenterOnScreen() = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    // Destroys the form when the thread's messages are next processed.
+    virtual void PostRelease() = 0;
+};
+
+std::unique_ptr<WindowPeer> CreateWindowPeer(TWinControl& control);
+std::unique_ptr<FormPeer> CreateFormPeer(TForm& form);
+
+} // namespace kv::ui

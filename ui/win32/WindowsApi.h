@@ -1,0 +1,9 @@
+// <windows.h> without the macros that rename the framework's own members
+// (TCanvas::TextOut, TApplication::MessageBox); the system functions are
+// called by their W names.
+#pragma once
+
+#include <windows.h>
+
+#undef TextOut
+#undef MessageBox
