@@ -13,8 +13,11 @@ public:
     DynamicLibrary& operator=(const DynamicLibrary&) = delete;
 
     // Loads the library at path; a bare file name goes through the system's
-    // normal search order. A library already held is released first.
-    bool Open(const std::u16string& path);
+    // normal search order, a path with a folder is taken as it stands (and on
+    // Windows the library's own folder is searched for its dependencies).
+    // A library already held is released first. On failure, why (when given)
+    // receives the system's reason.
+    bool Open(const std::u16string& path, std::string* why = nullptr);
     // The address of an exported symbol, or nullptr.
     void* Symbol(const char* name) const;
     void Close();

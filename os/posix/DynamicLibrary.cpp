@@ -8,10 +8,14 @@ namespace kv::os {
 
 DynamicLibrary::~DynamicLibrary() { Close(); }
 
-bool DynamicLibrary::Open(const std::u16string& path)
+bool DynamicLibrary::Open(const std::u16string& path, std::string* why)
 {
     Close();
     handle_ = ::dlopen(Utf16ToUtf8(path).c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle_ == nullptr && why != nullptr) {
+        const char* reason = ::dlerror();
+        *why = reason != nullptr ? reason : "unknown error";
+    }
     return handle_ != nullptr;
 }
 

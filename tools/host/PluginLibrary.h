@@ -4,6 +4,7 @@
 #include <string>
 
 #include "entry/plugin.h"
+#include "os/DynamicLibrary.h"
 
 namespace kv::host {
 
@@ -11,18 +12,13 @@ using AnyFunction = void (*)();
 
 class PluginLibrary {
 public:
-    PluginLibrary() = default;
-    ~PluginLibrary();
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
-
     // Loads the library at path (UTF-8); on failure error says why.
     bool Open(const std::string& path, std::string& error);
     // The exported function of that name, or null.
     AnyFunction Symbol(const char* name) const;
 
 private:
-    void* handle_ = nullptr;
+    os::DynamicLibrary library_;
 };
 
 struct PluginExports {
