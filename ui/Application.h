@@ -19,8 +19,9 @@ public:
 
     // Dispatches every pending message of the thread (and, headless, runs posted work).
     void ProcessMessages();
-    // A modal message box owned as the system's description of it says; returns
-    // the identifier of the button that closed it. Text first, then caption.
+    // A modal message box, owned by the thread's active window or else by the
+    // owner window's last active pop-up; returns the identifier of the button
+    // that closed it. Text first, then caption, as the system call takes them.
     int32_t MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags);
 
 private:
