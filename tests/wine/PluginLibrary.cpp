@@ -3,34 +3,18 @@
 #include <string>
 
 namespace kv::test {
-namespace {
-
-template <class F>
-F Export(HMODULE module, const char* name)
-{
-    return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
-} // namespace
 
 PluginLibrary::PluginLibrary()
 {
     wchar_t exe[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring path(exe, n);
-    path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"kelvoran.dll";
-    module_ = ::LoadLibraryW(path.c_str());
-    if (!module_)
+    std::u16string path(reinterpret_cast<const char16_t*>(exe), n);
+    path = path.substr(0, path.find_last_of(u"\\/") + 1) + u"kelvoran.dll";
+    if (!library_.Open(path))
         return;
-    initialize_ = Export<decltype(initialize_)>(module_, "pi_initialize");
-    activate_ = Export<decltype(activate_)>(module_, "pi_activate");
-    finalize_ = Export<decltype(finalize_)>(module_, "pi_finalize");
-}
-
-PluginLibrary::~PluginLibrary()
-{
-    if (module_)
-        ::FreeLibrary(module_);
+    initialize_ = reinterpret_cast<decltype(initialize_)>(library_.Symbol("pi_initialize"));
+    activate_ = reinterpret_cast<decltype(activate_)>(library_.Symbol("pi_activate"));
+    finalize_ = reinterpret_cast<decltype(finalize_)>(library_.Symbol("pi_finalize"));
 }
 
 MainWindow::MainWindow()

@@ -8,18 +8,15 @@
 #include <vector>
 
 #include "entry/plugin.h"
+#include "os/DynamicLibrary.h"
 
 namespace kv::test {
 
 class PluginLibrary {
 public:
     PluginLibrary();
-    ~PluginLibrary();
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
 
-    bool Loaded() const { return module_ && initialize_ && activate_ && finalize_; }
-    HMODULE Module() const { return module_; }
+    bool Loaded() const { return library_.IsOpen() && initialize_ && activate_ && finalize_; }
     int32_t Initialize(HostCallbackFn callback, char* name, char* description, HWND mainWindow)
     {
         return initialize_(callback, name, description, mainWindow);
@@ -28,7 +25,7 @@ public:
     void Finalize() { finalize_(0); }
 
 private:
-    HMODULE module_ = nullptr;
+    os::DynamicLibrary library_;
     decltype(&pi_initialize) initialize_ = nullptr;
     decltype(&pi_activate) activate_ = nullptr;
     decltype(&pi_finalize) finalize_ = nullptr;
