@@ -1,6 +1,6 @@
 #include "dialog/Unit1.h"
 
-#include "dialog/TempDirectory.h"
+#include "os/TempDirectory.h"
 
 namespace kv {
 namespace {

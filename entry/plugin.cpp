@@ -9,7 +9,6 @@
 
 namespace kv {
 
-HostCallbackFn HostCallback = nullptr;
 TForm1* Form1 = nullptr;
 
 namespace {

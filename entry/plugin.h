@@ -4,18 +4,7 @@
 
 #include <cstdint>
 
-// The host's one callback. value is the image handle for every command but 16.
-using HostCallbackFn = intptr_t(KV_STDCALL*)(uint8_t command, intptr_t value, void* data, intptr_t param);
-
-// Host callback commands and plane codes.
-enum : uint8_t {
-    HC_GET_PLANE = 0,         // value: image, data: float** out, param: plane code 0, 2 or 3
-    HC_GET_IMAGE_SIZE = 1,    // value: image, data: int32_t* width out, param: int32_t* height out
-    HC_AFTER_UPDATE = 2,      // value: image, data: (void*)1, param: 0
-    HC_BEFORE_UPDATE = 8,     // value: image, data: null, param: 0
-    HC_GET_ACTIVE_IMAGE = 16, // value: 4096, data: null, param: 0; result: image handle or 0
-};
-constexpr intptr_t kActiveImageQuery = 4096;
+#include "base/HostCallback.h"
 
 #if defined(KV_BUILDING_PLUGIN)
 #define KV_PLUGIN_API __attribute__((visibility("default")))

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/TempDirectory.h"
+#include "os/TempDirectory.h"
 #include "os/win32/TempPathQuery.h"
 
 namespace kv::test {

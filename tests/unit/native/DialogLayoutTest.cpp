@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "PluginFixture.h"
-#include "dialog/TempDirectory.h"
+#include "os/TempDirectory.h"
 
 namespace kv::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "dialog/TempDirectory.h"
+#include "os/TempDirectory.h"
 #include "support/TempFolder.h"
 
 namespace kv::test {

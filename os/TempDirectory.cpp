@@ -1,4 +1,4 @@
-#include "dialog/TempDirectory.h"
+#include "os/TempDirectory.h"
 
 #include "os/Paths.h"
 

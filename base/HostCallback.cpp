@@ -1,0 +1,7 @@
+#include "base/HostCallback.h"
+
+namespace kv {
+
+HostCallbackFn HostCallback = nullptr;
+
+} // namespace kv
