@@ -11,6 +11,7 @@ else()
   set(KELVORAN_UI_BACKEND headless)
   set(KELVORAN_STDCALL "")
 endif()
+add_compile_definitions(KV_STDCALL=${KELVORAN_STDCALL})
 
 if(KELVORAN_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

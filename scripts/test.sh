@@ -9,6 +9,9 @@ cd "$KELVORAN_ROOT"
 kelvoran_install_packages
 jobs="$(nproc)"
 
+echo "== layers: includes point down only"
+bash scripts/check-layers.sh
+
 echo "== linux: build and native tests (ASan, UBSan)"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"
