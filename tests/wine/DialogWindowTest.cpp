@@ -286,7 +286,7 @@ TEST_F(DialogWindow, FinalizeDestroysTheWindowOnlyWhenMessagesAreProcessed)
     EXPECT_TRUE(::IsWindowVisible(next));
 }
 
-// Runs last among the lifecycle tests: the forgotten dialog stays, hidden.
+// Run in a process of its own: the forgotten dialog stays, hidden, until the process ends.
 TEST_F(DialogWindow, InitializeTwiceThenActivateCreatesNewDialog)
 {
     HWND first = Activate();
