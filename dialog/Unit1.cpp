@@ -1,17 +1,26 @@
 #include "dialog/Unit1.h"
 
+#include <type_traits>
+
+#include "dialog/DialogIdentity.h"
 #include "os/TempDirectory.h"
 
 namespace kv {
 namespace {
 
+namespace id = dialog_identity;
+
 template <class T>
-T* Place(TForm1* form, const char16_t* name, int32_t left, int32_t top, int32_t width, int32_t height)
+T* Place(TForm1* form, const id::ControlIdentity& identity, int32_t left, int32_t top, int32_t width, int32_t height)
 {
     auto* control = new T(form);
-    control->SetName(name);
+    control->SetName(identity.name);
+    if constexpr (std::is_base_of_v<ui::TWinControl, T>)
+        control->SetControlId(identity.id);
     control->SetParent(form);
     control->SetBounds(left, top, width, height);
+    if (*identity.text)
+        control->SetText(identity.text);
     return control;
 }
 
@@ -19,8 +28,8 @@ T* Place(TForm1* form, const char16_t* name, int32_t left, int32_t top, int32_t 
 
 TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner)
 {
-    SetName(u"Form1");
-    SetText(u"Kelvoran v2.0");
+    SetName(id::kFormName);
+    SetText(id::kCaption);
     SetColor(ui::clBtnFace);
     ui::TFont font; // Tahoma, 8 point, default character set
     SetFont(font);
@@ -38,43 +47,36 @@ TForm1::~TForm1()
 
 void TForm1::CreateControls()
 {
-    Label1 = Place<ui::TLabel>(this, u"Label1", 8, 6, 137, 13);
-    Label1->SetText(u"Starnet++ installation folder");
+    Label1 = Place<ui::TLabel>(this, id::Label1, 8, 6, 137, 13);
 
-    EdStarnet = Place<ui::TEdit>(this, u"EdStarnet", 8, 21, 281, 21);
+    EdStarnet = Place<ui::TEdit>(this, id::EdStarnet, 8, 21, 281, 21);
     EdStarnet->SetTabOrder(1);
     EdStarnet->SetTag(AUTOSAVE_TAG);
 
-    ButDir = Place<ui::TButton>(this, u"ButDir", 294, 19, 43, 24);
-    ButDir->SetText(u"...");
+    ButDir = Place<ui::TButton>(this, id::ButDir, 294, 19, 43, 24);
     ButDir->SetTabOrder(2);
 
-    GauLog = Place<ui::TCustomControl>(this, u"GauLog", 8, 50, 329, 22);
+    GauLog = Place<ui::TCustomControl>(this, id::GauLog, 8, 50, 329, 22);
 
-    MemoLog = Place<ui::TMemo>(this, u"MemoLog", 8, 80, 329, 217);
+    MemoLog = Place<ui::TMemo>(this, id::MemoLog, 8, 80, 329, 217);
     MemoLog->SetReadOnly(true);
     MemoLog->SetScrollBars(ui::TScrollStyle::ssVertical);
     MemoLog->SetTabOrder(3);
-    MemoLog->Lines().Add(u"Kelvoran version 2.0.");
-    MemoLog->Lines().Add(u"It's required a CPU with AVX instructions and Windows 64 bit.");
-    MemoLog->Lines().Add(u"Before starting, select the folder where Starnet is installed.");
+    for (const char16_t* line : id::kOpeningLines)
+        MemoLog->Lines().Add(line);
 
-    CBTestImage = Place<ui::TCheckBox>(this, u"CBTestImage", 171, 2, 117, 17);
-    CBTestImage->SetText(u"_Test imagemode_");
+    CBTestImage = Place<ui::TCheckBox>(this, id::CBTestImage, 171, 2, 117, 17);
     CBTestImage->SetTabOrder(4);
     CBTestImage->SetVisible(false);
 
-    ButHelp = Place<ui::TButton>(this, u"ButHelp", 8, 303, 79, 29);
-    ButHelp->SetText(u"Help");
+    ButHelp = Place<ui::TButton>(this, id::ButHelp, 8, 303, 79, 29);
     ButHelp->SetTabOrder(5);
 
-    CBScale8bit = Place<ui::TCheckBox>(this, u"CBScale8bit", 164, 310, 88, 17);
-    CBScale8bit->SetText(u"Image is 8 bit");
+    CBScale8bit = Place<ui::TCheckBox>(this, id::CBScale8bit, 164, 310, 88, 17);
     CBScale8bit->SetTabOrder(6);
     CBScale8bit->SetTag(AUTOSAVE_TAG);
 
-    ButStart = Place<ui::TButton>(this, u"ButStart", 256, 303, 82, 29);
-    ButStart->SetText(u"Start");
+    ButStart = Place<ui::TButton>(this, id::ButStart, 256, 303, 82, 29);
     ButStart->SetTabOrder(0);
     SetActiveControl(ButStart);
 }

@@ -22,6 +22,11 @@ public:
     int32_t ControlCount() const { return static_cast<int32_t>(controls_.size()); }
     TControl* Controls(int32_t index) const { return controls_.at(static_cast<size_t>(index)); }
 
+    // The identifier of the child window (the system finds it by it, as
+    // GetDlgItem does); taken when the window is made, so set it before.
+    int32_t ControlId() const { return controlId_; }
+    void SetControlId(int32_t id) { controlId_ = id; }
+
     int32_t TabOrder() const { return tabOrder_; }
     void SetTabOrder(int32_t order) { tabOrder_ = order; }
     bool TabStop() const { return tabStop_; }
@@ -61,6 +66,7 @@ private:
     WindowKind kind_;
     std::unique_ptr<WindowPeer> peer_;
     std::vector<TControl*> controls_;
+    int32_t controlId_ = 0;
     int32_t tabOrder_ = 0;
     bool tabStop_ = false;
 };

@@ -11,11 +11,17 @@
 
 #include "PluginLibrary.h"
 #include "WindowQueries.h"
+#include "support/ExpectedDialog.h"
 
 namespace kv::test {
 namespace {
 
-const std::wstring kCaption = L"Kelvoran v2.0";
+std::wstring Wide(const char16_t* text)
+{
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+const std::wstring kCaption = Wide(expected::kCaption);
 
 std::vector<uint8_t> gCommands;
 
@@ -69,13 +75,7 @@ protected:
                 visible.push_back(w);
         return visible;
     }
-    static HWND ChildWith(HWND dialog, const std::wstring& cls, const std::wstring& text)
-    {
-        for (const ChildInfo& c : ChildrenOf(dialog))
-            if (c.className == cls && c.text == text)
-                return c.hwnd;
-        return nullptr;
-    }
+    static HWND Item(HWND dialog, const expected::Control& control) { return ::GetDlgItem(dialog, control.id); }
 
     static PluginLibrary* library_;
     static MainWindow* mainWindow_;
@@ -128,47 +128,54 @@ TEST_F(DialogWindow, WindowIsAFixedTopMostDialogOwnedByTheHost)
     ::ReleaseDC(dialog, dc);
 }
 
-struct ExpectedChild {
+// The system class and the styles each kind of control must and must not have.
+struct KindInWindows {
     const wchar_t* className;
-    const wchar_t* text; // null: the log
-    RECT rect;
-    bool visible;
     LONG mustHave;
     LONG mustNotHave;
 };
 
+KindInWindows InWindows(expected::Kind kind)
+{
+    using expected::Kind;
+    switch (kind) {
+    case Kind::Label: return {L"Static", 0, 0};
+    case Kind::Edit: return {L"Edit", 0, ES_MULTILINE | ES_READONLY};
+    case Kind::Button: return {L"Button", 0, 0};
+    case Kind::Gauge: return {L"KelvoranControl", 0, WS_TABSTOP};
+    case Kind::Memo: return {L"Edit", ES_MULTILINE | ES_READONLY | WS_VSCROLL, 0};
+    case Kind::CheckBox: return {L"Button", BS_AUTOCHECKBOX, 0};
+    }
+    return {L"", 0, 0};
+}
+
+// Every control as a child window found by its identifier, as GetDlgItem finds it.
 TEST_F(DialogWindow, ChildrenAsLaidOut)
 {
     HWND dialog = Activate();
     ASSERT_NE(dialog, nullptr);
-    const ExpectedChild expected[] = {
-        {L"Static", L"Starnet++ installation folder", {8, 6, 145, 19}, true, 0, 0},
-        {L"Edit", L"", {8, 21, 289, 42}, true, WS_TABSTOP, ES_MULTILINE | ES_READONLY},
-        {L"Button", L"...", {294, 19, 337, 43}, true, WS_TABSTOP, 0},
-        {L"KelvoranControl", L"", {8, 50, 337, 72}, true, 0, WS_TABSTOP},
-        {L"Edit", nullptr, {8, 80, 337, 297}, true, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, 0},
-        {L"Button", L"_Test imagemode_", {171, 2, 288, 19}, false, BS_AUTOCHECKBOX, 0},
-        {L"Button", L"Help", {8, 303, 87, 332}, true, WS_TABSTOP, 0},
-        {L"Button", L"Image is 8 bit", {164, 310, 252, 327}, true, BS_AUTOCHECKBOX | WS_TABSTOP, 0},
-        {L"Button", L"Start", {256, 303, 338, 332}, true, WS_TABSTOP, 0},
-    };
-    const auto children = ChildrenOf(dialog);
-    ASSERT_EQ(children.size(), std::size(expected));
-    for (const ExpectedChild& e : expected) {
-        const ChildInfo* found = nullptr;
-        for (const ChildInfo& c : children)
-            if (std::memcmp(&c.rect, &e.rect, sizeof(RECT)) == 0)
-                found = &c;
-        ASSERT_NE(found, nullptr) << "nothing at " << e.rect.left << "," << e.rect.top;
-        SCOPED_TRACE(e.rect.left * 1000 + e.rect.top);
-        EXPECT_EQ(found->className, e.className);
+    ASSERT_EQ(ChildrenOf(dialog).size(), std::size(expected::kLayout));
+    for (const expected::Control& e : expected::kLayout) {
+        SCOPED_TRACE(expected::Ascii(e.name));
+        HWND child = ::GetDlgItem(dialog, e.id);
+        ASSERT_NE(child, nullptr) << "no child window with identifier " << e.id;
+        ChildInfo found{};
+        for (const ChildInfo& c : ChildrenOf(dialog))
+            if (c.hwnd == child)
+                found = c;
+        const KindInWindows kind = InWindows(e.kind);
+        const RECT rect{e.left, e.top, e.left + e.width, e.top + e.height};
+        EXPECT_EQ(std::memcmp(&found.rect, &rect, sizeof(RECT)), 0)
+            << "at " << found.rect.left << "," << found.rect.top << "," << found.rect.right << "," << found.rect.bottom;
+        EXPECT_EQ(found.className, kind.className);
         if (e.text) {
-            EXPECT_EQ(found->text, e.text);
+            EXPECT_EQ(found.text, Wide(e.text));
         }
-        EXPECT_EQ(::IsWindowVisible(found->hwnd) != FALSE, e.visible);
-        EXPECT_EQ(found->style & e.mustHave, e.mustHave);
-        EXPECT_EQ(found->style & e.mustNotHave, 0);
-        EXPECT_TRUE(found->style & WS_CHILD);
+        EXPECT_EQ(::IsWindowVisible(child) != FALSE, e.visible);
+        const LONG mustHave = kind.mustHave | (e.tabOrder >= 0 ? WS_TABSTOP : 0);
+        EXPECT_EQ(found.style & mustHave, mustHave);
+        EXPECT_EQ(found.style & kind.mustNotHave, 0);
+        EXPECT_TRUE(found.style & WS_CHILD);
     }
 }
 
@@ -193,9 +200,9 @@ TEST_F(DialogWindow, TabOrderFocusAndFont)
             order.push_back(c.className == L"Edit" ? ((c.style & ES_MULTILINE) ? L"<log>" : L"<folder>") : c.text);
     EXPECT_EQ(order, (std::vector<std::wstring>{L"Start", L"<folder>", L"...", L"<log>", L"_Test imagemode_", L"Help",
                                                 L"Image is 8 bit"}));
-    EXPECT_EQ(::GetFocus(), ChildWith(dialog, L"Button", L"Start"));
+    EXPECT_EQ(::GetFocus(), Item(dialog, expected::ButStart));
 
-    HWND label = ChildWith(dialog, L"Static", L"Starnet++ installation folder");
+    HWND label = Item(dialog, expected::ByName(u"Label1"));
     auto font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
     ASSERT_NE(font, nullptr);
     LOGFONTW lf{};
@@ -221,29 +228,22 @@ TEST_F(DialogWindow, TabOrderFocusAndFont)
 TEST_F(DialogWindow, LogHasThreeLinesAndEightBitBoxIsOff)
 {
     HWND dialog = Activate();
-    HWND memo = nullptr;
-    for (const ChildInfo& c : ChildrenOf(dialog))
-        if (c.className == L"Edit" && (c.style & ES_MULTILINE))
-            memo = c.hwnd;
+    HWND memo = Item(dialog, expected::MemoLog);
     ASSERT_NE(memo, nullptr);
-    EXPECT_EQ(TextOf(memo), L"Kelvoran version 2.0.\r\n"
-                            L"It's required a CPU with AVX instructions and Windows 64 bit.\r\n"
-                            L"Before starting, select the folder where Starnet is installed.");
-    HWND box = ChildWith(dialog, L"Button", L"Image is 8 bit");
+    EXPECT_EQ(TextOf(memo), Wide(expected::kOpeningLines[0]) + L"\r\n" + Wide(expected::kOpeningLines[1]) + L"\r\n" +
+                                Wide(expected::kOpeningLines[2]));
+    HWND box = Item(dialog, expected::CBScale8bit);
     EXPECT_EQ(::SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(::SendMessageW(ChildWith(dialog, L"Button", L"_Test imagemode_"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::SendMessageW(Item(dialog, expected::ByName(u"CBTestImage")), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 // A host's messages change the controls, and hiding keeps what they did.
 TEST_F(DialogWindow, CloseBoxHidesAndActivateShowsTheSameWindow)
 {
     HWND dialog = Activate();
-    HWND folder = nullptr;
-    for (const ChildInfo& c : ChildrenOf(dialog))
-        if (c.className == L"Edit" && !(c.style & ES_MULTILINE))
-            folder = c.hwnd;
+    HWND folder = Item(dialog, expected::EdStarnet);
     ::SendMessageW(folder, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"C:\\Starnet\\"));
-    HWND box = ChildWith(dialog, L"Button", L"Image is 8 bit");
+    HWND box = Item(dialog, expected::CBScale8bit);
     ::SendMessageW(box, BM_CLICK, 0, 0);
     PumpMessages();
     EXPECT_EQ(::SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED) << "a click checks the box";

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/win32/MessagePump.h"
+
 namespace kv::test {
 
 PluginLibrary::PluginLibrary()
@@ -38,11 +40,7 @@ MainWindow::~MainWindow()
 
 void PumpMessages()
 {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    ui::win32::DispatchPendingMessages();
 }
 
 } // namespace kv::test

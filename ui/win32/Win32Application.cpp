@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/win32/MessagePump.h"
 #include "ui/win32/Module.h"
 
 namespace kv::ui::backend {
@@ -57,16 +58,7 @@ void Startup()
 
 void ProcessMessages()
 {
-    MSG msg{};
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // The host's own loop must still see it.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    win32::DispatchPendingMessages();
 }
 
 int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags)

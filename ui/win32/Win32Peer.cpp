@@ -29,8 +29,10 @@ HWND CreateFor(TWinControl& control)
                              : static_cast<HWND>(control.Parent()->Handle());
     const TRect r = control.BoundsRect();
     const std::u16string text = control.Text();
+    // A child window's menu argument is its identifier.
+    const auto id = form ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId()));
     HWND hwnd = ::CreateWindowExW(s.exStyle, s.className, Wide(text), style, r.Left, r.Top, r.Width(), r.Height(),
-                                  parent, nullptr, ModuleInstance(), nullptr);
+                                  parent, id, ModuleInstance(), nullptr);
     if (hwnd)
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
     return hwnd;

@@ -4,11 +4,19 @@
 
 #include "PluginFixture.h"
 #include "entry/Automation.h"
+#include "support/ExpectedDialog.h"
 
 namespace kv::test {
 namespace {
 
 using Automation = PluginFixture;
+
+// The component name as the automation interface takes it; lives to the end of the full expression.
+const char* Name(const expected::Control& control, std::string&& buffer = {})
+{
+    buffer = expected::Ascii(control.name);
+    return buffer.c_str();
+}
 
 std::string TextOf(void* control)
 {
@@ -22,30 +30,29 @@ std::string TextOf(void* control)
 TEST_F(Automation, FindsControlsOfTheCurrentDialogOnly)
 {
     Initialize();
-    EXPECT_EQ(kv_auto_find("EdStarnet"), nullptr) << "no dialog yet";
+    EXPECT_EQ(kv_auto_find(Name(expected::EdStarnet)), nullptr) << "no dialog yet";
     pi_activate(0, 0);
-    for (const char* name : {"Label1", "EdStarnet", "ButDir", "GauLog", "MemoLog", "CBTestImage", "ButHelp",
-                             "CBScale8bit", "ButStart"})
-        EXPECT_NE(kv_auto_find(name), nullptr) << name;
+    for (const expected::Control& c : expected::kLayout)
+        EXPECT_NE(kv_auto_find(expected::Ascii(c.name).c_str()), nullptr) << expected::Ascii(c.name);
     EXPECT_EQ(kv_auto_find("edstarnet"), nullptr);
     EXPECT_EQ(kv_auto_find("Form1"), nullptr);
     EXPECT_EQ(kv_auto_find(""), nullptr);
     EXPECT_EQ(kv_auto_find(nullptr), nullptr);
-    EXPECT_EQ(kv_auto_find("ButStart"), Form1->ButStart);
+    EXPECT_EQ(kv_auto_find(Name(expected::ButStart)), Form1->ButStart);
 }
 
 TEST_F(Automation, SetTextReachesTheEditBox)
 {
     Initialize();
     pi_activate(0, 0);
-    void* edit = kv_auto_find("EdStarnet");
+    void* edit = kv_auto_find(Name(expected::EdStarnet));
     EXPECT_EQ(kv_auto_set_text(edit, "/opt/star net/\xC3\xA9"), 1);
     EXPECT_EQ(Form1->EdStarnet->Text(), u"/opt/star net/\u00E9");
     EXPECT_EQ(TextOf(edit), "/opt/star net/\xC3\xA9");
     // Not applicable: the read-only log, a button, a check box.
-    EXPECT_EQ(kv_auto_set_text(kv_auto_find("MemoLog"), "x"), 0);
-    EXPECT_EQ(kv_auto_set_text(kv_auto_find("ButStart"), "x"), 0);
-    EXPECT_EQ(kv_auto_set_text(kv_auto_find("CBScale8bit"), "x"), 0);
+    EXPECT_EQ(kv_auto_set_text(kv_auto_find(Name(expected::MemoLog)), "x"), 0);
+    EXPECT_EQ(kv_auto_set_text(kv_auto_find(Name(expected::ButStart)), "x"), 0);
+    EXPECT_EQ(kv_auto_set_text(kv_auto_find(Name(expected::CBScale8bit)), "x"), 0);
     EXPECT_EQ(Form1->ButStart->Text(), u"Start");
 }
 
@@ -53,7 +60,7 @@ TEST_F(Automation, SetCheckedAndClickOnCheckBox)
 {
     Initialize();
     pi_activate(0, 0);
-    void* box = kv_auto_find("CBScale8bit");
+    void* box = kv_auto_find(Name(expected::CBScale8bit));
     EXPECT_EQ(kv_auto_set_checked(box, 1), 1);
     EXPECT_TRUE(Form1->CBScale8bit->Checked());
     EXPECT_EQ(kv_auto_set_checked(box, 0), 1);
@@ -61,7 +68,7 @@ TEST_F(Automation, SetCheckedAndClickOnCheckBox)
     // A user's click toggles the box.
     EXPECT_EQ(kv_auto_click(box), 1);
     EXPECT_TRUE(Form1->CBScale8bit->Checked());
-    EXPECT_EQ(kv_auto_set_checked(kv_auto_find("EdStarnet"), 1), 0);
+    EXPECT_EQ(kv_auto_set_checked(kv_auto_find(Name(expected::EdStarnet)), 1), 0);
 }
 
 TEST_F(Automation, ClickRunsTheEventOnlyWhenVisibleAndEnabled)
@@ -73,10 +80,10 @@ TEST_F(Automation, ClickRunsTheEventOnlyWhenVisibleAndEnabled)
         EXPECT_EQ(sender, Form1->ButStart);
         ++clicks;
     };
-    EXPECT_EQ(kv_auto_click(kv_auto_find("ButStart")), 1);
+    EXPECT_EQ(kv_auto_click(kv_auto_find(Name(expected::ButStart))), 1);
     EXPECT_EQ(clicks, 1);
     Form1->ButStart->SetEnabled(false);
-    EXPECT_EQ(kv_auto_click(kv_auto_find("ButStart")), 0);
+    EXPECT_EQ(kv_auto_click(kv_auto_find(Name(expected::ButStart))), 0);
     EXPECT_EQ(clicks, 1);
     // The hidden test-image box cannot be clicked.
     EXPECT_EQ(kv_auto_click(kv_auto_find("CBTestImage")), 0);
@@ -87,7 +94,7 @@ TEST_F(Automation, LogTextIsLinesJoinedWithCrLf)
 {
     Initialize();
     pi_activate(0, 0);
-    void* memo = kv_auto_find("MemoLog");
+    void* memo = kv_auto_find(Name(expected::MemoLog));
     const std::string expected = "Kelvoran version 2.0.\r\n"
                                  "It's required a CPU with AVX instructions and Windows 64 bit.\r\n"
                                  "Before starting, select the folder where Starnet is installed.";

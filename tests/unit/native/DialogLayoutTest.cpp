@@ -1,39 +1,18 @@
 // The dialog as the headless framework holds it: window properties, every
 // control of the layout, the log's opening lines, focus and closing.
-#include <string>
 #include <iterator>
+#include <string>
 
 #include "PluginFixture.h"
 #include "os/TempDirectory.h"
+#include "support/ExpectedDialog.h"
 
 namespace kv::test {
 namespace {
 
 using DialogLayout = PluginFixture;
 
-enum class Kind { Label, Edit, Button, Gauge, Memo, CheckBox };
-
-struct ControlCase {
-    const char16_t* name;
-    Kind kind;
-    int32_t left, top, width, height;
-    const char16_t* text; // null: not checked here
-    int32_t tabOrder;     // -1: not in the tab order
-    intptr_t tag;
-    bool visible;
-};
-
-const ControlCase kLayout[] = {
-    {u"Label1", Kind::Label, 8, 6, 137, 13, u"Starnet++ installation folder", -1, 0, true},
-    {u"EdStarnet", Kind::Edit, 8, 21, 281, 21, u"", 1, 12345, true},
-    {u"ButDir", Kind::Button, 294, 19, 43, 24, u"...", 2, 0, true},
-    {u"GauLog", Kind::Gauge, 8, 50, 329, 22, nullptr, -1, 0, true},
-    {u"MemoLog", Kind::Memo, 8, 80, 329, 217, nullptr, 3, 0, true},
-    {u"CBTestImage", Kind::CheckBox, 171, 2, 117, 17, u"_Test imagemode_", 4, 0, false},
-    {u"ButHelp", Kind::Button, 8, 303, 79, 29, u"Help", 5, 0, true},
-    {u"CBScale8bit", Kind::CheckBox, 164, 310, 88, 17, u"Image is 8 bit", 6, 12345, true},
-    {u"ButStart", Kind::Button, 256, 303, 82, 29, u"Start", 0, 0, true},
-};
+using expected::Kind;
 
 bool IsKind(ui::TComponent* c, Kind kind)
 {
@@ -54,7 +33,7 @@ TEST_F(DialogLayout, WindowProperties)
     pi_activate(0, 0);
     ASSERT_NE(Form1, nullptr);
     EXPECT_EQ(Form1->Name(), u"Form1");
-    EXPECT_EQ(Form1->Caption(), u"Kelvoran v2.0");
+    EXPECT_EQ(Form1->Caption(), expected::kCaption);
     EXPECT_EQ(Form1->ClientWidth(), 346);
     EXPECT_EQ(Form1->ClientHeight(), 337);
     EXPECT_TRUE(Form1->StayOnTop());
@@ -70,9 +49,9 @@ TEST_F(DialogLayout, EveryControlAsLaidOut)
 {
     Initialize();
     pi_activate(0, 0);
-    ASSERT_EQ(Form1->ComponentCount(), static_cast<int32_t>(std::size(kLayout)));
-    for (const ControlCase& c : kLayout) {
-        SCOPED_TRACE(std::string(c.name, c.name + std::char_traits<char16_t>::length(c.name)));
+    ASSERT_EQ(Form1->ComponentCount(), static_cast<int32_t>(std::size(expected::kLayout)));
+    for (const expected::Control& c : expected::kLayout) {
+        SCOPED_TRACE(expected::Ascii(c.name));
         auto* control = dynamic_cast<ui::TControl*>(Form1->FindComponent(c.name));
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(IsKind(control, c.kind));
@@ -90,6 +69,7 @@ TEST_F(DialogLayout, EveryControlAsLaidOut)
         if (c.tabOrder >= 0) {
             EXPECT_EQ(win->TabOrder(), c.tabOrder);
         }
+        EXPECT_EQ(win->ControlId(), c.id);
     }
 }
 
@@ -99,9 +79,8 @@ TEST_F(DialogLayout, MemoStartsWithThreeLinesAndIsReadOnly)
     pi_activate(0, 0);
     const ui::TStrings& lines = Form1->MemoLog->Lines();
     ASSERT_EQ(lines.Count(), 3);
-    EXPECT_EQ(lines[0], u"Kelvoran version 2.0.");
-    EXPECT_EQ(lines[1], u"It's required a CPU with AVX instructions and Windows 64 bit.");
-    EXPECT_EQ(lines[2], u"Before starting, select the folder where Starnet is installed.");
+    for (int32_t i = 0; i < 3; ++i)
+        EXPECT_EQ(lines[i], expected::kOpeningLines[i]);
     EXPECT_TRUE(Form1->MemoLog->ReadOnly());
     EXPECT_EQ(Form1->MemoLog->ScrollBars(), ui::TScrollStyle::ssVertical);
 }

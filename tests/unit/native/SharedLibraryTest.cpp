@@ -7,7 +7,11 @@
 #include <dlfcn.h>
 #include <string>
 
+#include "support/ExpectedDialog.h"
+
 namespace {
+
+namespace expected = kv::test::expected;
 
 class SharedLibrary : public ::testing::Test {
 protected:
@@ -60,17 +64,18 @@ TEST_F(SharedLibrary, RunsTheLifecycleThroughItsExports)
     EXPECT_STREQ(description, "Remove stars using Artificial Intelligence");
 
     activate(0, 0);
-    void* start = find("ButStart");
+    const std::string startName = expected::Ascii(expected::ButStart.name);
+    void* start = find(startName.c_str());
     ASSERT_NE(start, nullptr);
     char text[16];
     getText(start, text, sizeof text);
-    EXPECT_STREQ(text, "Start");
+    EXPECT_EQ(std::string(text), expected::Ascii(expected::ButStart.text));
     activate(0, 0);
-    EXPECT_EQ(find("ButStart"), start);
+    EXPECT_EQ(find(startName.c_str()), start);
 
     finalize(0);
     process();
-    EXPECT_EQ(find("ButStart"), nullptr);
+    EXPECT_EQ(find(startName.c_str()), nullptr);
 }
 
 } // namespace

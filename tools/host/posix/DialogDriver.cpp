@@ -4,11 +4,15 @@
 
 #include <algorithm>
 
+#include "dialog/DialogIdentity.h"
 #include "entry/Automation.h"
+#include "os/Utf.h"
 
 namespace kv::host {
 
 namespace {
+
+namespace id = dialog_identity;
 
 class AutomationDriver final : public DialogDriver {
 public:
@@ -26,25 +30,25 @@ public:
 
     bool SetFolder(const std::string& text, std::string& error) override
     {
-        void* edit = Find("EdStarnet", error);
+        void* edit = Find(id::EdStarnet, error);
         return edit != nullptr && Check(setText_(edit, text.c_str()), "cannot type into EdStarnet", error);
     }
 
     bool CheckEightBit(std::string& error) override
     {
-        void* box = Find("CBScale8bit", error);
+        void* box = Find(id::CBScale8bit, error);
         return box != nullptr && Check(setChecked_(box, 1), "cannot check CBScale8bit", error);
     }
 
     bool ClickStart(std::string& error) override
     {
-        void* button = Find("ButStart", error);
+        void* button = Find(id::ButStart, error);
         return button != nullptr && Check(click_(button), "ButStart did not take the click (disabled or hidden)", error);
     }
 
     bool ReadLog(std::string& text, std::string& error) override
     {
-        void* memo = Find("MemoLog", error);
+        void* memo = Find(id::MemoLog, error);
         if (memo == nullptr)
             return false;
         char probe[1];
@@ -62,11 +66,12 @@ public:
     }
 
 private:
-    void* Find(const char* name, std::string& error)
+    void* Find(const dialog_identity::ControlIdentity& identity, std::string& error)
     {
-        void* control = find_(name);
+        const std::string name = os::Utf16ToUtf8(identity.name);
+        void* control = find_(name.c_str());
         if (control == nullptr)
-            error = std::string("the dialog has no control '") + name + "'";
+            error = "the dialog has no control '" + name + "'";
         return control;
     }
 

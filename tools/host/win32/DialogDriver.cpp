@@ -7,10 +7,13 @@
 #include "os/Utf.h"
 #include "tools/host/win32/DialogWindows.h"
 #include "tools/host/win32/HostWindow.h"
+#include "ui/win32/MessagePump.h"
 
 namespace kv::host {
 
 namespace {
+
+namespace id = dialog_identity;
 
 class WindowMessageDriver final : public DialogDriver {
 public:
@@ -27,7 +30,7 @@ public:
 
     bool SetFolder(const std::string& text, std::string& error) override
     {
-        HWND edit = Control(FindEdit(Dialog(error), false), "the folder box (single-line EDIT)", error);
+        HWND edit = Control(FindControl(Dialog(error), id::EdStarnet), "the folder box (EdStarnet)", error);
         if (edit == nullptr)
             return false;
         const std::u16string wide = kv::os::Utf8ToUtf16(text);
@@ -37,7 +40,7 @@ public:
 
     bool CheckEightBit(std::string& error) override
     {
-        HWND box = Control(FindButton(Dialog(error), L"Image is 8 bit"), "the check box \"Image is 8 bit\"", error);
+        HWND box = Control(FindControl(Dialog(error), id::CBScale8bit), "the check box \"Image is 8 bit\"", error);
         if (box == nullptr)
             return false;
         // A click is what a user does, and it notifies the dialog; a box that
@@ -56,7 +59,7 @@ public:
     bool ClickStart(std::string& error) override
     {
         HWND dialog = Dialog(error);
-        HWND button = Control(FindButton(dialog, L"Start"), "the button \"Start\"", error);
+        HWND button = Control(FindControl(dialog, id::ButStart), "the button \"Start\"", error);
         if (button == nullptr)
             return false;
         if (!IsWindowEnabled(button) || !IsWindowVisible(button)) {
@@ -71,7 +74,7 @@ public:
 
     bool ReadLog(std::string& text, std::string& error) override
     {
-        HWND memo = Control(FindEdit(Dialog(error), true), "the log (multi-line EDIT)", error);
+        HWND memo = Control(FindControl(Dialog(error), id::MemoLog), "the log (MemoLog)", error);
         if (memo == nullptr)
             return false;
         const std::wstring wide = WindowText(memo);
@@ -81,13 +84,7 @@ public:
 
     void ProcessMessages() override
     {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT)
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        ui::win32::DispatchPendingMessages();
     }
 
     bool RunInteractive(std::string&) override
@@ -105,7 +102,7 @@ private:
     {
         HWND dialog = FindDialogWindow();
         if (dialog == nullptr)
-            error = "no dialog window with the caption \"Kelvoran v2.0\"";
+            error = "no dialog window with the caption \"" + kv::os::Utf16ToUtf8(dialog_identity::kCaption) + "\"";
         return dialog;
     }
 

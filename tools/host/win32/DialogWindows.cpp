@@ -12,27 +12,6 @@ BOOL CALLBACK Collect(HWND window, LPARAM list)
     return TRUE;
 }
 
-std::wstring ClassName(HWND window)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-bool IsClass(HWND window, const wchar_t* name)
-{
-    return lstrcmpiW(ClassName(window).c_str(), name) == 0;
-}
-
-std::vector<HWND> Children(HWND dialog)
-{
-    std::vector<HWND> children;
-    if (dialog == nullptr)
-        return children; // a null parent would list every top-level window
-    EnumChildWindows(dialog, Collect, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 } // namespace
 
 std::wstring WindowText(HWND window)
@@ -59,22 +38,9 @@ HWND FindDialogWindow()
     return found;
 }
 
-HWND FindEdit(HWND dialog, bool multiline)
+HWND FindControl(HWND dialog, const dialog_identity::ControlIdentity& control)
 {
-    for (HWND child : Children(dialog)) {
-        const bool isMulti = (GetWindowLongW(child, GWL_STYLE) & ES_MULTILINE) != 0;
-        if (IsClass(child, L"Edit") && isMulti == multiline)
-            return child;
-    }
-    return nullptr;
-}
-
-HWND FindButton(HWND dialog, const std::wstring& text)
-{
-    for (HWND child : Children(dialog))
-        if (IsClass(child, L"Button") && WindowText(child) == text)
-            return child;
-    return nullptr;
+    return dialog == nullptr ? nullptr : GetDlgItem(dialog, control.id);
 }
 
 } // namespace kv::host

@@ -1,0 +1,20 @@
+#include "ui/win32/MessagePump.h"
+
+#include "ui/win32/WindowsApi.h"
+
+namespace kv::ui::win32 {
+
+void DispatchPendingMessages()
+{
+    MSG msg{};
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+} // namespace kv::ui::win32
