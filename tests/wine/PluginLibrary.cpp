@@ -1,7 +1,9 @@
 #include "PluginLibrary.h"
 
+#include <cstdio>
 #include <string>
 
+#include "os/Utf.h"
 #include "ui/win32/MessagePump.h"
 
 namespace kv::test {
@@ -12,11 +14,10 @@ PluginLibrary::PluginLibrary()
     const DWORD n = ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::u16string path(reinterpret_cast<const char16_t*>(exe), n);
     path = path.substr(0, path.find_last_of(u"\\/") + 1) + u"kelvoran.dll";
-    if (!library_.Open(path))
-        return;
-    initialize_ = reinterpret_cast<decltype(initialize_)>(library_.Symbol("pi_initialize"));
-    activate_ = reinterpret_cast<decltype(activate_)>(library_.Symbol("pi_activate"));
-    finalize_ = reinterpret_cast<decltype(finalize_)>(library_.Symbol("pi_finalize"));
+    std::string error;
+    loaded_ = library_.Open(os::Utf16ToUtf8(path), error) && host::ResolveExports(library_, exports_, error);
+    if (!loaded_)
+        std::fprintf(stderr, "%s\n", error.c_str());
 }
 
 MainWindow::MainWindow()

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "entry/plugin.h"
-#include "os/DynamicLibrary.h"
+#include "tools/host/PluginLibrary.h"
 
 namespace kv::test {
 
@@ -16,19 +16,18 @@ class PluginLibrary {
 public:
     PluginLibrary();
 
-    bool Loaded() const { return library_.IsOpen() && initialize_ && activate_ && finalize_; }
+    bool Loaded() const { return loaded_; }
     int32_t Initialize(HostCallbackFn callback, char* name, char* description, HWND mainWindow)
     {
-        return initialize_(callback, name, description, mainWindow);
+        return exports_.initialize(callback, name, description, mainWindow);
     }
-    void Activate() { activate_(0, 0); }
-    void Finalize() { finalize_(0); }
+    void Activate() { exports_.activate(0, 0); }
+    void Finalize() { exports_.finalize(0); }
 
 private:
-    os::DynamicLibrary library_;
-    decltype(&pi_initialize) initialize_ = nullptr;
-    decltype(&pi_activate) activate_ = nullptr;
-    decltype(&pi_finalize) finalize_ = nullptr;
+    host::PluginLibrary library_;
+    host::PluginExports exports_;
+    bool loaded_ = false;
 };
 
 // A visible top-level window of the test's own, destroyed with the object.

@@ -58,17 +58,26 @@ class Window {
 public:
     Window() = default;
     explicit Window(HWND hwnd) : hwnd_(hwnd) {}
-    ~Window()
+    ~Window() { Reset(); }
+    Window(Window&& other) noexcept : hwnd_(std::exchange(other.hwnd_, nullptr)) {}
+    Window& operator=(Window&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            hwnd_ = std::exchange(other.hwnd_, nullptr);
+        }
+        return *this;
+    }
+    HWND Get() const { return hwnd_; }
+    void Reset()
     {
         if (hwnd_ && ::IsWindow(hwnd_)) {
             // Its messages must no longer reach the object that is going away.
             ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             ::DestroyWindow(hwnd_);
         }
+        hwnd_ = nullptr;
     }
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-    HWND Get() const { return hwnd_; }
 
 private:
     HWND hwnd_ = nullptr;

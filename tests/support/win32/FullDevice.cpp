@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "os/win32/Handles.h"
 #include "support/Files.h"
 
 namespace kv::test {
@@ -10,10 +11,10 @@ namespace kv::test {
 std::optional<std::u16string> FullDevicePath()
 {
     const wchar_t* path = L"Z:\\dev\\full";
-    HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    const os::win32::UniqueHandle device(
+        ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!device.IsValid())
         return std::nullopt;
-    ::CloseHandle(h);
     return u"Z:\\dev\\full";
 }
 

@@ -1,12 +1,13 @@
-// libkelvoran.so loaded with dlopen: it exports the plug-in's functions and
+// libkelvoran.so loaded as a host loads it: it exports the plug-in's functions and
 // the automation interface, and keeps its own internals to itself.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
-#include <dlfcn.h>
 #include <string>
 
+#include "os/DynamicLibrary.h"
+#include "os/Utf.h"
 #include "support/ExpectedDialog.h"
 
 namespace {
@@ -17,20 +18,15 @@ class SharedLibrary : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        handle_ = ::dlopen(KV_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(handle_, nullptr) << ::dlerror();
-    }
-    void TearDown() override
-    {
-        if (handle_)
-            ::dlclose(handle_);
+        std::string why;
+        ASSERT_TRUE(library_.Open(kv::os::Utf8ToUtf16(KV_PLUGIN_PATH), &why)) << why;
     }
     template <class F>
     F Get(const char* name)
     {
-        return reinterpret_cast<F>(::dlsym(handle_, name));
+        return reinterpret_cast<F>(library_.Symbol(name));
     }
-    void* handle_ = nullptr;
+    kv::os::DynamicLibrary library_;
 };
 
 using Callback = intptr_t (*)(uint8_t, intptr_t, void*, intptr_t);
@@ -40,10 +36,10 @@ TEST_F(SharedLibrary, ExportsPluginAndAutomationOnly)
 {
     for (const char* name : {"pi_initialize", "pi_activate", "pi_finalize", "kv_auto_find", "kv_auto_set_text",
                              "kv_auto_set_checked", "kv_auto_click", "kv_auto_get_text", "kv_auto_process_messages"})
-        EXPECT_NE(::dlsym(handle_, name), nullptr) << name;
+        EXPECT_NE(library_.Symbol(name), nullptr) << name;
     // kv::ui::Application() and kv::GetTempDirectory() stay inside.
-    EXPECT_EQ(::dlsym(handle_, "_ZN2kv2ui11ApplicationEv"), nullptr);
-    EXPECT_EQ(::dlsym(handle_, "_ZN2kv16GetTempDirectoryEv"), nullptr);
+    EXPECT_EQ(library_.Symbol("_ZN2kv2ui11ApplicationEv"), nullptr);
+    EXPECT_EQ(library_.Symbol("_ZN2kv16GetTempDirectoryEv"), nullptr);
 }
 
 TEST_F(SharedLibrary, RunsTheLifecycleThroughItsExports)

@@ -37,16 +37,11 @@ void RegisterHostClass()
 HostWindow::HostWindow(bool visible)
 {
     RegisterHostClass();
-    window_ = CreateWindowExW(0, kClassName, L"kelvoran-host", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640,
-                              480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (window_ != nullptr && visible)
-        ShowWindow(window_, SW_SHOW);
-}
-
-HostWindow::~HostWindow()
-{
-    if (window_ != nullptr && IsWindow(window_))
-        DestroyWindow(window_);
+    window_ = ui::win32::Window(CreateWindowExW(0, kClassName, L"kelvoran-host", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                                CW_USEDEFAULT, 640, 480, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                                nullptr));
+    if (window_.Get() != nullptr && visible)
+        ShowWindow(window_.Get(), SW_SHOW);
 }
 
 } // namespace kv::host

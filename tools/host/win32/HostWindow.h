@@ -4,19 +4,18 @@
 
 #include <windows.h>
 
+#include "ui/win32/Handles.h"
+
 namespace kv::host {
 
 class HostWindow {
 public:
     explicit HostWindow(bool visible);
-    ~HostWindow();
-    HostWindow(const HostWindow&) = delete;
-    HostWindow& operator=(const HostWindow&) = delete;
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.Get(); }
 
 private:
-    HWND window_ = nullptr;
+    ui::win32::Window window_;
 };
 
 } // namespace kv::host
