@@ -11,6 +11,18 @@
 
 namespace kv::host {
 
+class HostImage;
+class HostSession;
+
+// What the interactive host works on: the open image (replaced in place when
+// the user opens another), the plug-in's exports (to show its dialog again)
+// and the callback session (which reports the plug-in's changes).
+struct InteractiveSession {
+    HostImage& image;
+    const PluginExports& exports;
+    HostSession& session;
+};
+
 class DialogDriver {
 public:
     virtual ~DialogDriver() = default;
@@ -27,6 +39,10 @@ public:
     virtual bool ReadLog(std::string& text, std::string& error) = 0;
     // Handles everything pending, as the host's message loop would.
     virtual void ProcessMessages() = 0;
+    // Makes the host's window the user's view of the session (its image, its
+    // menu), before the plug-in's dialog first shows; the view lasts as long
+    // as the driver. Nothing where the build has no windows.
+    virtual void AttachInteractive(InteractiveSession&) {}
     // Shows the windows and runs until the host's window is closed.
     virtual bool RunInteractive(std::string& error) = 0;
 };

@@ -26,7 +26,11 @@ intptr_t HostSession::Answer(uint8_t command, intptr_t value, void* data, intptr
                 *static_cast<float**>(data) = plane;
         }
         return 0;
-    default: // 8, 2 and anything else: recorded only
+    case HC_AFTER_UPDATE:
+        if (ours && onChanged_)
+            onChanged_();
+        return 0;
+    default: // 8 and anything else: recorded only
         return 0;
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "entry/plugin.h"
@@ -29,12 +30,15 @@ public:
     // with 0 and nothing is written.
     intptr_t Answer(uint8_t command, intptr_t value, void* data, intptr_t param);
     const std::vector<CommandRecord>& Commands() const { return commands_; }
+    // Called after the plug-in has said that the image changed (command 2).
+    void SetChangeListener(std::function<void()> listener) { onChanged_ = std::move(listener); }
 
 private:
     bool HasImage() const { return image_ != nullptr && !image_->Empty(); }
 
     HostImage* image_;
     std::vector<CommandRecord> commands_;
+    std::function<void()> onChanged_;
 };
 
 // The function handed to pi_initialize. It forwards to the session made

@@ -109,6 +109,9 @@ int RunHost(const HostOptions& options)
         return Fail("the plug-in refused to register (pi_initialize returned " + std::to_string(registered) + ")");
 
     {
+        InteractiveSession interactive{image, exports, session};
+        if (options.interactive)
+            driver->AttachInteractive(interactive);
         const ActivePlugin active(exports, *driver);
         if (!DriveDialog(options, *driver, error))
             return Fail(error);

@@ -7,6 +7,7 @@
 #include "os/Utf.h"
 #include "tools/host/win32/DialogWindows.h"
 #include "tools/host/win32/HostWindow.h"
+#include "tools/host/win32/InteractiveView.h"
 #include "ui/win32/MessagePump.h"
 
 namespace kv::host {
@@ -87,6 +88,11 @@ public:
         ui::win32::DispatchPendingMessages();
     }
 
+    void AttachInteractive(InteractiveSession& interactive) override
+    {
+        view_ = std::make_unique<InteractiveView>(window_.Handle(), interactive);
+    }
+
     bool RunInteractive(std::string&) override
     {
         MSG msg;
@@ -114,6 +120,7 @@ private:
     }
 
     HostWindow window_;
+    std::unique_ptr<InteractiveView> view_; // declared after the window: it goes first
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tools/host/win32/HostWindow.h"
 
+#include "tools/host/win32/InteractiveView.h"
+
 namespace kv::host {
 
 namespace {
@@ -13,6 +15,12 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (message == WM_CLOSE) {
         PostQuitMessage(0);
         return 0;
+    }
+    if (InteractiveView* view = InteractiveView::Of(window)) {
+        bool handled = false;
+        const LRESULT result = view->Handle(message, wParam, lParam, handled);
+        if (handled)
+            return result;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -38,7 +46,7 @@ HostWindow::HostWindow(bool visible)
 {
     RegisterHostClass();
     window_ = ui::win32::Window(CreateWindowExW(0, kClassName, L"kelvoran-host", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                                CW_USEDEFAULT, 640, 480, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                                CW_USEDEFAULT, 900, 700, nullptr, nullptr, GetModuleHandleW(nullptr),
                                                 nullptr));
     if (window_.Get() != nullptr && visible)
         ShowWindow(window_.Get(), SW_SHOW);
