@@ -4,12 +4,44 @@
 set -euo pipefail
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# The project's own prefix may be remade at will; one the user names in
+# WINEPREFIX is never removed.
+own=0
+if [ -n "${KELVORAN_WINEPREFIX:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
+  own=1
+fi
 export WINEPREFIX="${KELVORAN_WINEPREFIX:-${WINEPREFIX:-$HOME/.kelvoran-wine}}"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+
+# A prefix made while only 64-bit Wine was installed has no syswow64 folder,
+# and 32-bit programs cannot start in it ("could not load kernel32.dll"), so
+# once 32-bit Wine (Debian's wine32, its loader /usr/lib/wine/wine) is there,
+# such a prefix is made anew.
+prepare_prefix() {
+  if [ -f "$WINEPREFIX/system.reg" ]; then
+    if [ ! -x /usr/lib/wine/wine ] || [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+      return 0
+    fi
+    if [ "$own" != 1 ]; then
+      echo "wine-run.sh: $WINEPREFIX has no 32-bit part (drive_c/windows/syswow64); 32-bit programs will not start in it" >&2
+      return 0
+    fi
+    echo "wine-run.sh: $WINEPREFIX was made before 32-bit Wine was installed; making it anew" >&2
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
-fi
+}
+
+# One creation at a time: test programs of both Windows builds may start at once.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+prepare_prefix
+flock -u 9
+exec 9>&-
+
 # Wine's own Tahoma (Debian package fonts-wine) is not found from its data
 # folder; in the prefix's font folder it is, so dialogs draw in their face.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"

@@ -66,6 +66,28 @@ TEST_P(WrittenSamples, EqualClampRoundOfTheDoubleProduct)
     }
 }
 
+// Exact halves from factors that are not powers of two (the double-precision
+// path) go to the even neighbour, in a written file as in TiffSample.
+TEST(WrittenSample, HalvesOfOtherFactorsGoToTheEvenNeighbour)
+{
+    struct Case {
+        float value, factor;
+        int expected;
+    };
+    const Case cases[] = {
+        {0.5f, 3.0f, 2},   {2.5f, 3.0f, 8},     {1.5f, 3.0f, 4},   {0.5f, 257.0f, 128},
+        {1.5f, 257.0f, 386}, {2.0f, 0.75f, 2}, {6.0f, 0.75f, 4}, {21845.5f, 3.0f, 65535}, // 65536.5 is clamped
+    };
+    kv::test::TempFolder folder;
+    for (const Case& c : cases) {
+        EXPECT_EQ(TiffSample(c.value, c.factor), c.expected) << c.value << " x " << c.factor;
+        ASSERT_TRUE(WriteTiff16(&c.value, nullptr, nullptr, c.factor, 1, 1, false, folder.File("half.tif")));
+        const auto file = kv::test::ReadBytes(folder / "half.tif");
+        ASSERT_EQ(file.size(), 130u);
+        EXPECT_EQ(file[128] | file[129] << 8, c.expected) << c.value << " x " << c.factor;
+    }
+}
+
 // Powers of two take the single-precision path; the others the double one.
 INSTANTIATE_TEST_SUITE_P(Factors, WrittenSamples,
                          testing::Values(1.0f, 256.0f, 0.00390625f, 2.0f, 0.5f, 0.3f, 3.0f, 257.1f, 1e-3f));

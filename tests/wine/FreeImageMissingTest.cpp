@@ -1,5 +1,6 @@
-// Runs in a folder without FreeImage64.dll: the plug-in's reader must fail
-// without touching the planes and explain itself for the dialog's log.
+// Runs in a folder without the target's FreeImage DLL (KV_TEST_FREEIMAGE_DLL):
+// the plug-in's reader must fail without touching the planes and explain
+// itself for the dialog's log.
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ TEST(FreeImageMissing, ReaderReturnsFalseLeavesPlanesAndReportsTheDll)
 
     const std::u16string problem = FreeImageProblem();
     EXPECT_EQ(problem.rfind(u"ERROR: ", 0), 0u);
-    EXPECT_NE(problem.find(u"FreeImage64.dll was not found"), std::u16string::npos);
+    EXPECT_NE(problem.find(std::u16string(KV_TEST_FREEIMAGE_DLL) + u" was not found"), std::u16string::npos);
     EXPECT_EQ(FreeImageProblem(), problem) << "bound once: the same answer every time";
 }
 

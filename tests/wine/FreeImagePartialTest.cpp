@@ -1,5 +1,6 @@
-// Runs beside a FreeImage64.dll that lacks most functions: the reader must
-// not call through a missing one, and must name it.
+// Runs beside a FreeImage DLL of the target's name (KV_TEST_FREEIMAGE_DLL)
+// that lacks most functions: the reader must not call through a missing one,
+// and must name it as the target exports it (KV_TEST_MISSING_FUNCTION).
 #include <string>
 #include <vector>
 
@@ -20,8 +21,8 @@ TEST(FreeImagePartial, MissingFunctionIsNamedAndNothingIsRead)
     std::vector<float> p(2, -1.0f);
     EXPECT_FALSE(LoadTiffPlanes(file, p.data(), p.data(), p.data(), 1.0f, 2));
     EXPECT_EQ(p, std::vector<float>(2, -1.0f));
-    EXPECT_EQ(FreeImageProblem(),
-              u"ERROR: FreeImage64.dll has no function FreeImage_GetFIFFromFilenameU; result images cannot be read.");
+    EXPECT_EQ(FreeImageProblem(), std::u16string(u"ERROR: ") + KV_TEST_FREEIMAGE_DLL + u" has no function " +
+                                      KV_TEST_MISSING_FUNCTION + u"; result images cannot be read.");
 }
 
 } // namespace

@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, DisplayStretchGrey,
                                            GreyCase{"one star on flat sky", 7000.0f, 65535.0f, 0, 255},
                                            GreyCase{"one hole in flat sky", 7000.0f, 0.0f, 255, 0},
                                            GreyCase{"nan", 7000.0f, NAN, 128, 0}),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
+                         [](const ::testing::TestParamInfo<GreyCase>& tested) {
+                             std::string name = tested.param.name;
                              for (char& ch : name)
                                  if (ch == ' ')
                                      ch = '_';
