@@ -1,5 +1,6 @@
 #include "dialog/Unit1.h"
 
+#include "dialog/Messages.h"
 #include "os/TempDirectory.h"
 
 namespace kv {
@@ -50,14 +51,15 @@ void TForm1::CreateControls()
     ButDir->SetTabOrder(2);
 
     GauLog = Place<ui::TCustomControl>(this, u"GauLog", 8, 50, 329, 22);
+    Gauge = std::make_unique<GaugeProgress>(GauLog, 100);
 
     MemoLog = Place<ui::TMemo>(this, u"MemoLog", 8, 80, 329, 217);
     MemoLog->SetReadOnly(true);
     MemoLog->SetScrollBars(ui::TScrollStyle::ssVertical);
     MemoLog->SetTabOrder(3);
-    MemoLog->Lines().Add(u"Kelvoran version 2.0.");
-    MemoLog->Lines().Add(u"It's required a CPU with AVX instructions and Windows 64 bit.");
-    MemoLog->Lines().Add(u"Before starting, select the folder where Starnet is installed.");
+    MemoLog->Lines().Add(msg::kOpening1);
+    MemoLog->Lines().Add(msg::kOpening2);
+    MemoLog->Lines().Add(msg::kOpening3);
 
     CBTestImage = Place<ui::TCheckBox>(this, u"CBTestImage", 171, 2, 117, 17);
     CBTestImage->SetText(u"_Test imagemode_");
@@ -76,6 +78,7 @@ void TForm1::CreateControls()
     ButStart = Place<ui::TButton>(this, u"ButStart", 256, 303, 82, 29);
     ButStart->SetText(u"Start");
     ButStart->SetTabOrder(0);
+    ButStart->OnClick = [this](ui::TObject* sender) { ButStartClick(sender); };
     SetActiveControl(ButStart);
 }
 
