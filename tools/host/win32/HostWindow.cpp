@@ -6,8 +6,15 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KelvoranHostWindow";
 
+int ticks = 0;
+constexpr UINT_PTR kTimerId = 1;
+
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_TIMER && wParam == kTimerId) {
+        ++ticks;
+        return 0;
+    }
     // Closing ends the interactive loop but keeps the window: the plug-in's
     // windows it owns must outlive pi_finalize and the release that follows.
     if (message == WM_CLOSE) {
@@ -42,6 +49,14 @@ HostWindow::HostWindow(bool visible)
     if (window_ != nullptr && visible)
         ShowWindow(window_, SW_SHOW);
 }
+
+void HostWindow::StartTimer()
+{
+    if (window_ != nullptr)
+        SetTimer(window_, kTimerId, 100, nullptr);
+}
+
+int HostWindow::TimerTicks() { return ticks; }
 
 HostWindow::~HostWindow()
 {

@@ -14,6 +14,9 @@ public:
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND Handle() const { return window_; }
+    // Starts the window's 100 ms timer; TimerTicks counts its WM_TIMER messages.
+    void StartTimer();
+    static int TimerTicks();
 
 private:
     HWND window_ = nullptr;
