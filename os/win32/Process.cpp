@@ -71,7 +71,10 @@ bool ChildProcess::StartProgram(const std::u16string& program, const std::vector
     Release();
     std::u16string commandLine = Quote(program);
     for (const auto& a : args)
-        commandLine += u" " + Quote(a);
+    {
+        commandLine += u' ';
+        commandLine += Quote(a);
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

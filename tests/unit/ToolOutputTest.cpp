@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChunkCase{"TextAroundAPercentageIsDropped", "Tiles  7% of 40", std::nullopt, 7},
         ChunkCase{"TextInTheThreeCharacters", "Processing: 7%", std::nullopt, std::nullopt},
         ChunkCase{"WordBeforePercentage", "abc%", std::nullopt, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 struct IntegerCase {
     const char16_t* text;

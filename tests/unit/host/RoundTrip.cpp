@@ -127,7 +127,9 @@ host::HostImage PatternImage(int32_t width, int32_t height, int channels, float 
         for (int32_t y = 0; y < height; ++y)
             for (int32_t x = 0; x < width; ++x)
                 plane[static_cast<std::size_t>(y) * width + x] =
-                    std::fmod(offset + 1000.0f * c + 7.0f * x + 13.0f * y, 9000.0f);
+                    std::fmod(offset + 1000.0f * static_cast<float>(c) + 7.0f * static_cast<float>(x) +
+                                  13.0f * static_cast<float>(y),
+                              9000.0f);
     }
     image.Plane(0)[0] = peak;
     return image;

@@ -89,9 +89,10 @@ TEST_P(StartRange, AcceptsOrRefusesTheImage)
         EXPECT_TRUE(SamePlanes(r.image, ran ? ThroughExchange(c.image, c.eightBit ? 256.0f : 1.0f) : c.image));
     }
     EXPECT_EQ(fs::exists(trip.ToolFile("seen-input.tif")), ran);
-    if (ran)
+    if (ran) {
         EXPECT_EQ(kv::test::ReadBytes(trip.ToolFile("seen-input.tif")),
                   kv::test::ExchangeBytes(c.image, c.eightBit ? 256.0f : 1.0f));
+    }
     EXPECT_EQ(trip.LeftOverImages(), std::vector<fs::path>{});
 }
 
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"FullSizeHasNoWarning", WithPeak(512, 512, 1, 9000, 20000), false, {kOpening}, kWholePress},
         RangeCase{"GreyImageGivesAGreyExchangeFile", WithPeak(8, 8, 1, 9000, 20000), false, {kOpening, kSmall},
                   kWholePress}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 // ---- Failures -------------------------------------------------------------
 
@@ -141,16 +142,16 @@ class StartFailure : public ::testing::TestWithParam<FailureCase> {};
 
 HostImage FailureImage() { return WithPeak(8, 6, 3, 9000, 20000); }
 
-std::string ToolFolder(const RoundTrip& t) { return t.ToolFolder(); }
+std::string ToolFolder(const RoundTrip& rt) { return rt.ToolFolder(); }
 
 std::vector<std::string> Lines(std::initializer_list<std::string> lines) { return lines; }
 
 // A result file of the host image's kind, changed by f.
-void ResultFrom(const RoundTrip& t, const HostImage& image, const std::function<void(std::vector<uint8_t>&)>& f)
+void ResultFrom(const RoundTrip& rt, const HostImage& image, const std::function<void(std::vector<uint8_t>&)>& f)
 {
     auto bytes = kv::test::ExchangeBytes(image);
     f(bytes);
-    kv::test::WriteBytes(t.ToolFile("result.tif"), bytes);
+    kv::test::WriteBytes(rt.ToolFile("result.tif"), bytes);
 }
 
 TEST_P(StartFailure, LeavesTheImageAndSaysWhy)
@@ -180,20 +181,20 @@ TEST_P(StartFailure, LeavesTheImageAndSaysWhy)
 
 FailureCase Metacharacter(const char* name, const std::string& c)
 {
-    return {name, [c](const RoundTrip& t) { return t.ToolFolder() + "a" + c + "b"; }, "copy\n", nullptr,
+    return {name, [c](const RoundTrip& rt) { return rt.ToolFolder() + "a" + c + "b"; }, "copy\n", nullptr,
             [c](const RoundTrip&) { return Lines({"ERROR: The path cannot contain the character " + c}); }};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, StartFailure,
     ::testing::Values(
-        FailureCase{"FolderWithABlank", [](const RoundTrip& t) { return t.ToolFolder() + "a b"; }, "copy\n", nullptr,
+        FailureCase{"FolderWithABlank", [](const RoundTrip& rt) { return rt.ToolFolder() + "a b"; }, "copy\n", nullptr,
                     [](const RoundTrip&) { return Lines({"ERROR: The path cannot contain spaces"}); }},
         FailureCase{"FolderWithoutTheTool",
-                    [](const RoundTrip& t) { return (t.File("") / "empty").string(); }, "copy\n",
-                    [](const RoundTrip& t, const HostImage&) { fs::create_directories(t.File("empty")); },
-                    [](const RoundTrip& t) {
-                        return Lines({"ERROR: Starnet++ 2.0 not found in: \r" + (t.File("") / "empty" / "").string()});
+                    [](const RoundTrip& rt) { return (rt.File("") / "empty").string(); }, "copy\n",
+                    [](const RoundTrip& rt, const HostImage&) { fs::create_directories(rt.File("empty")); },
+                    [](const RoundTrip& rt) {
+                        return Lines({"ERROR: Starnet++ 2.0 not found in: \r" + (rt.File("") / "empty" / "").string()});
                     }},
         Metacharacter("Ampersand", "&"), Metacharacter("Bar", "|"), Metacharacter("Less", "<"),
         Metacharacter("Greater", ">"), Metacharacter("Caret", "^"), Metacharacter("Quote", "\""),
@@ -210,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     true},
         FailureCase{"ResultIsEightBit", ToolFolder, "result result.tif\n",
-                    [](const RoundTrip& t, const HostImage& image) {
+                    [](const RoundTrip& rt, const HostImage& image) {
                         // The grey exchange layout with 8-bit samples.
                         HostImage grey(image.Width(), image.Height(), 1);
                         auto bytes = kv::test::ExchangeBytes(grey);
@@ -219,15 +220,15 @@ INSTANTIATE_TEST_SUITE_P(
                         for (int i = 0; i < 4; ++i)
                             bytes[114 + i] = static_cast<uint8_t>(samples >> (8 * i)); // StripByteCounts
                         bytes.resize(128 + samples);
-                        kv::test::WriteBytes(t.ToolFile("result.tif"), bytes);
+                        kv::test::WriteBytes(rt.ToolFile("result.tif"), bytes);
                     },
                     [](const RoundTrip&) {
                         return Lines({"Opening Starnet++ ...", "WARNING: Minimum image size is 512x512 pixels.",
                                       "ERROR: The result is not a 16-bit image; the image is unchanged."});
                     }},
         FailureCase{"ResultOfAnotherSize", ToolFolder, "result result.tif\n",
-                    [](const RoundTrip& t, const HostImage&) {
-                        kv::test::WriteBytes(t.ToolFile("result.tif"),
+                    [](const RoundTrip& rt, const HostImage&) {
+                        kv::test::WriteBytes(rt.ToolFile("result.tif"),
                                              kv::test::ExchangeBytes(kv::test::PatternImage(6, 8, 3, 100)));
                     },
                     [](const RoundTrip&) {
@@ -235,8 +236,8 @@ INSTANTIATE_TEST_SUITE_P(
                                       "ERROR: The result has another size than the image; the image is unchanged."});
                     }},
         FailureCase{"ResultCutShort", ToolFolder, "result result.tif\n",
-                    [](const RoundTrip& t, const HostImage& image) {
-                        ResultFrom(t, kv::test::PatternImage(image.Width(), image.Height(), 3, 5000),
+                    [](const RoundTrip& rt, const HostImage& image) {
+                        ResultFrom(rt, kv::test::PatternImage(image.Width(), image.Height(), 3, 5000),
                                    [](std::vector<uint8_t>& bytes) { bytes.resize(bytes.size() - 40); });
                     },
                     [](const RoundTrip&) {
@@ -244,14 +245,14 @@ INSTANTIATE_TEST_SUITE_P(
                                       "ERROR: The result is incomplete; the image is unchanged."});
                     }},
         FailureCase{"ResultIsNoImage", ToolFolder, "result result.tif\n",
-                    [](const RoundTrip& t, const HostImage&) {
-                        kv::test::WriteBytes(t.ToolFile("result.tif"), {'n', 'o', 't', ' ', 'a', 'n', 'y'});
+                    [](const RoundTrip& rt, const HostImage&) {
+                        kv::test::WriteBytes(rt.ToolFile("result.tif"), {'n', 'o', 't', ' ', 'a', 'n', 'y'});
                     },
                     [](const RoundTrip&) {
                         return Lines({"Opening Starnet++ ...", "WARNING: Minimum image size is 512x512 pixels.",
                                       "ERROR: The result cannot be read; the image is unchanged."});
                     }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(StartFailure, FloodOfOutputReachesTheLogWhole)
 {

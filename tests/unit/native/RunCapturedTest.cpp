@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {u"Done"}, {10, 100}},
         RunCase{"ExitCodeIsNotRead", "printf 'failing'; exit 3", {u"failing"}, {}},
         RunCase{"ToolMissingIsOutputLikeAnyOther", "./no-such-tool 2>&1 | sed 's/.*/missing/'", {u"missing"}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(RunCaptured, ChildRunsInTheFolder)
 {
