@@ -14,6 +14,7 @@
 #include "RatioReporter.h"
 #include "base/HostCallback.h"
 #include "dialog/Unit1.h"
+#include "image/uImage.h"
 #include "os/Pipe.h"
 #include "os/Process.h"
 #include "ui/Application.h"

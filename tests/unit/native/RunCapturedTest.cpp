@@ -2,7 +2,14 @@
 // output read chunk by chunk into the log and the gauge.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dialog/RunCaptured.h"
@@ -93,6 +100,63 @@ TEST(RunCaptured, LongOutputArrivesWholeInChunksOfAtMost255Bytes)
     }
     EXPECT_EQ(total, 204800u);
     EXPECT_GE(log.Count(), 204800 / 255);
+}
+
+} // namespace
+
+namespace {
+
+class ThrowingGauge final : public kv::ProgressTarget {
+public:
+    void SetProgress(int32_t) override { throw std::runtime_error("gauge broke"); }
+};
+
+TEST(RunCaptured, ExceptionWhileReadingBreaksTheRunOff)
+{
+    kv::test::TempFolder folder;
+    kv::ui::TStrings log;
+    ThrowingGauge gauge;
+    const auto marker = folder / "went-on";
+    // The child is neither waited for nor stopped: it finishes on its own.
+    const std::string command = "printf '50%%'; sleep 0.3; touch '" + marker.string() + "'";
+    EXPECT_EQ(kv::RunCaptured(std::u16string(command.begin(), command.end()), folder.Path().u16string() + u"/", log,
+                              gauge),
+              kv::RUN_BROKEN_OFF);
+    EXPECT_EQ(log.Count(), 0);
+    EXPECT_FALSE(std::filesystem::exists(marker));
+    for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(std::filesystem::exists(marker));
+}
+
+// 0 when RunCaptured, given no file descriptors at all, reports that it started nothing.
+int RunWithoutDescriptors(const std::string& command, const std::u16string& folder)
+{
+    kv::ui::TStrings log;
+    RecordingGauge gauge;
+    // The lowest free descriptor becomes the limit: every new one fails.
+    const int next = ::dup(0);
+    ::close(next);
+    rlimit old{};
+    getrlimit(RLIMIT_NOFILE, &old);
+    rlimit limit{static_cast<rlim_t>(next), old.rlim_max};
+    setrlimit(RLIMIT_NOFILE, &limit);
+    const int32_t result = kv::RunCaptured(std::u16string(command.begin(), command.end()), folder, log, gauge);
+    // The sanitizers' own checks need descriptors again.
+    setrlimit(RLIMIT_NOFILE, &old);
+    return result == kv::RUN_NOT_STARTED && log.Count() == 0 ? 0 : 1;
+}
+
+TEST(RunCapturedDeathTest, NoPipeStartsNothing)
+{
+    kv::test::TempFolder folder;
+    const auto marker = folder / "ran";
+    const std::string command = "touch '" + marker.string() + "'";
+    const std::u16string folderText = folder.Path().u16string() + u"/";
+    // In a child of the test: with no descriptor left, no pipe can be made.
+    EXPECT_EXIT(_exit(RunWithoutDescriptors(command, folderText)),
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
 } // namespace
