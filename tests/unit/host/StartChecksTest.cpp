@@ -173,6 +173,12 @@ TEST_P(StartFailure, LeavesTheImageAndSaysWhy)
         });
     }
     EXPECT_EQ(log, expected);
+    // A refused folder starts nothing and leaves the gauge alone; a run ends at 0.
+    if (expected.front() != kOpening) {
+        EXPECT_EQ(r.gauge.size(), 0u);
+    } else if (!r.gauge.empty()) {
+        EXPECT_EQ(r.gauge.back().value, 0);
+    }
     EXPECT_EQ(r.commands, kWholePress);
     EXPECT_TRUE(SamePlanes(r.image, image));
     EXPECT_TRUE(r.startEnabledAfter);
