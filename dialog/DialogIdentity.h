@@ -28,11 +28,4 @@ inline constexpr ControlIdentity ButHelp{u"ButHelp", 106, u"Help"};
 inline constexpr ControlIdentity CBScale8bit{u"CBScale8bit", 107, u"Image is 8 bit"};
 inline constexpr ControlIdentity ButStart{u"ButStart", 108, u"Start"};
 
-// The log's opening lines.
-inline constexpr const char16_t* kOpeningLines[] = {
-    u"Kelvoran version 2.0.",
-    u"It's required a CPU with AVX instructions and Windows 64 bit.",
-    u"Before starting, select the folder where Starnet is installed.",
-};
-
 } // namespace kv::dialog_identity

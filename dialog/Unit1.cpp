@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "dialog/DialogIdentity.h"
+#include "dialog/Messages.h"
 #include "os/TempDirectory.h"
 
 namespace kv {
@@ -57,13 +58,15 @@ void TForm1::CreateControls()
     ButDir->SetTabOrder(2);
 
     GauLog = Place<ui::TCustomControl>(this, id::GauLog, 8, 50, 329, 22);
+    Gauge = std::make_unique<GaugeProgress>(GauLog, 100);
 
     MemoLog = Place<ui::TMemo>(this, id::MemoLog, 8, 80, 329, 217);
     MemoLog->SetReadOnly(true);
     MemoLog->SetScrollBars(ui::TScrollStyle::ssVertical);
     MemoLog->SetTabOrder(3);
-    for (const char16_t* line : id::kOpeningLines)
-        MemoLog->Lines().Add(line);
+    MemoLog->Lines().Add(msg::kOpening1);
+    MemoLog->Lines().Add(msg::kOpening2);
+    MemoLog->Lines().Add(msg::kOpening3);
 
     CBTestImage = Place<ui::TCheckBox>(this, id::CBTestImage, 171, 2, 117, 17);
     CBTestImage->SetTabOrder(4);
@@ -78,6 +81,7 @@ void TForm1::CreateControls()
 
     ButStart = Place<ui::TButton>(this, id::ButStart, 256, 303, 82, 29);
     ButStart->SetTabOrder(0);
+    ButStart->OnClick = [this](ui::TObject* sender) { ButStartClick(sender); };
     SetActiveControl(ButStart);
 }
 

@@ -2,7 +2,10 @@
 // press shares with the tool runner.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "dialog/GaugeProgress.h"
 
 #include "ui/Button.h"
 #include "ui/CustomControl.h"
@@ -37,6 +40,17 @@ public:
     std::u16string OutputFile;
     bool IsColor = false;
     bool TooSmall = false;
+
+    // GauLog's progress (0 to 100), set by the tool runner.
+    std::unique_ptr<GaugeProgress> Gauge;
+
+    // Start: the whole round trip for the host's active image.
+    void ButStartClick(ui::TObject* sender);
+    // Checks the folder and runs the tool on InputFile and OutputFile.
+    void RunTool();
+    // Whether the last RunTool ran the tool to its end (RunCaptured's 0);
+    // otherwise it has logged why not.
+    bool ToolRan = false;
 
 private:
     void CreateControls();

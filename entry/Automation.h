@@ -22,4 +22,9 @@ KV_PLUGIN_API int kv_auto_click(void* control);
 KV_PLUGIN_API std::size_t kv_auto_get_text(void* control, char* buffer, std::size_t size);
 // Runs posted work (a form's release) as the host's message loop would.
 KV_PLUGIN_API void kv_auto_process_messages();
+// 1 when the control is enabled, 0 when it is not (or is no control).
+KV_PLUGIN_API int kv_auto_is_enabled(void* control);
+// From now on observer(context, value) hears every new value of the dialog's
+// gauge as it is set (also during a run); null stops it. Returns 1, or 0 without a dialog.
+KV_PLUGIN_API int kv_auto_watch_progress(void (*observer)(void* context, int value), void* context);
 }

@@ -36,5 +36,9 @@ struct FreeImageFunctions {
 // BindingProblem says why). The first call binds; later calls reuse it.
 const FreeImageFunctions* FreeImage();
 std::u16string BindingProblem();
+// How many messages FreeImage has given through its message hook in this
+// process (a load that adds one had a problem, such as a file cut short);
+// stays 0 where the hook cannot be bound.
+uint32_t LoadMessageCount();
 
 } // namespace kv::image

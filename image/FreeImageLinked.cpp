@@ -11,7 +11,10 @@ namespace kv::image {
 
 namespace {
 
-void Discard(FREE_IMAGE_FORMAT, const char*) {}
+uint32_t messageCount = 0;
+
+// FreeImage's messages are counted, not printed: a load that adds one had a problem.
+void Count(FREE_IMAGE_FORMAT, const char*) { ++messageCount; }
 
 // libtiff's default handlers print to stderr, and Debian's FreeImage asks it
 // for tags it does not know on every load ("TIFFFieldWithTag: Internal error,
@@ -57,12 +60,18 @@ const FreeImageFunctions kFunctions = {
 
 const FreeImageFunctions* FreeImage()
 {
-    // FreeImage's own messages would go to stderr as well; they go nowhere.
-    static const bool quiet = (FreeImage_SetOutputMessage(Discard), true);
+    // FreeImage's own messages would go to stderr as well; they are counted instead.
+    static const bool quiet = (FreeImage_SetOutputMessage(Count), true);
     (void)quiet;
     return &kFunctions;
 }
 
 std::u16string BindingProblem() { return {}; }
+
+uint32_t LoadMessageCount()
+{
+    FreeImage();
+    return messageCount;
+}
 
 } // namespace kv::image

@@ -66,6 +66,16 @@ std::string ExportName(const Export& e)
 
 std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
+// FreeImage's message hook: x64 exports one name; x86 has a variant whose
+// callback uses stdcall, which matches KV_STDCALL.
+using MessageFn = void(KV_STDCALL*)(int32_t, const char*);
+using SetOutputMessageFn = void(KV_STDCALL*)(MessageFn);
+constexpr const char* kSetOutputMessage =
+    KV_FREEIMAGE_DECORATED ? "_FreeImage_SetOutputMessageStdCall@4" : "FreeImage_SetOutputMessage";
+
+uint32_t messageCount = 0;
+void KV_STDCALL CountMessage(int32_t, const char*) { ++messageCount; }
+
 struct Binding {
     os::DynamicLibrary library;
     Bound bound{};
@@ -99,6 +109,9 @@ struct Binding {
             reinterpret_cast<BitmapIntFn>(found[6]),     reinterpret_cast<GetBitsFn>(found[7]),
             reinterpret_cast<UnloadFn>(found[8]),
         };
+        // Optional: without the hook a file cut short cannot be told from a whole one.
+        if (auto hook = reinterpret_cast<SetOutputMessageFn>(library.Symbol(kSetOutputMessage)))
+            hook(&CountMessage);
     }
 };
 
@@ -131,5 +144,11 @@ const FreeImageFunctions kFunctions = {
 const FreeImageFunctions* FreeImage() { return TheBinding().problem.empty() ? &kFunctions : nullptr; }
 
 std::u16string BindingProblem() { return TheBinding().problem; }
+
+uint32_t LoadMessageCount()
+{
+    TheBinding();
+    return messageCount;
+}
 
 } // namespace kv::image

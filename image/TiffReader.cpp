@@ -31,39 +31,44 @@ FreeImageBitmap LoadImageFile(const std::u16string& fileName, int32_t flags)
     return FreeImageBitmap(fi->LoadU(format, fileName, flags));
 }
 
-bool LoadTiffPlanes(const std::u16string& fileName, float* plane1, float* plane2, float* plane3, float factor,
-                    int32_t maxSamples)
+bool BitmapToPlanes(FIBITMAP* bitmap, float* plane1, float* plane2, float* plane3, float factor, int32_t maxSamples)
 {
     using namespace kv::image;
     // Checked before anything is read: every conversion stores at least one
     // value, and a plane of fewer than one value has no room for it.
+    if (bitmap == nullptr || plane1 == nullptr || plane2 == nullptr || plane3 == nullptr || maxSamples < 1)
+        return false;
+    const FreeImageFunctions& fi = *FreeImage();
+    const uint32_t width = fi.GetWidth(bitmap);
+    const uint32_t height = fi.GetHeight(bitmap);
+    const int32_t type = fi.GetImageType(bitmap);
+    const uint8_t* pixels = fi.GetBits(bitmap);
+    if (width > kMaxSide || height > kMaxSide || pixels == nullptr)
+        return false;
+    const auto w = static_cast<int32_t>(width);
+    const auto h = static_cast<int32_t>(height);
+    switch (type) {
+    case FIT_RGB16:
+    case FIT_RGBA16:
+        Rgb16ToPlanes(pixels, w, h, maxSamples, plane1, plane2, plane3, factor, true, type == FIT_RGB16 ? 3 : 4);
+        return true;
+    case FIT_UINT16:
+    case FIT_INT16:
+        Grey16ToPlane(pixels, w, h, maxSamples, plane1, factor, type == FIT_INT16, true);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LoadTiffPlanes(const std::u16string& fileName, float* plane1, float* plane2, float* plane3, float factor,
+                    int32_t maxSamples)
+{
     if (plane1 == nullptr || plane2 == nullptr || plane3 == nullptr || maxSamples < 1)
         return false;
     try {
         const FreeImageBitmap bitmap = LoadImageFile(fileName, 0);
-        if (!bitmap)
-            return false;
-        const FreeImageFunctions& fi = *FreeImage();
-        const uint32_t width = fi.GetWidth(bitmap.get());
-        const uint32_t height = fi.GetHeight(bitmap.get());
-        const int32_t type = fi.GetImageType(bitmap.get());
-        const uint8_t* pixels = fi.GetBits(bitmap.get());
-        if (width > kMaxSide || height > kMaxSide || pixels == nullptr)
-            return false;
-        const auto w = static_cast<int32_t>(width);
-        const auto h = static_cast<int32_t>(height);
-        switch (type) {
-        case FIT_RGB16:
-        case FIT_RGBA16:
-            Rgb16ToPlanes(pixels, w, h, maxSamples, plane1, plane2, plane3, factor, true, type == FIT_RGB16 ? 3 : 4);
-            return true;
-        case FIT_UINT16:
-        case FIT_INT16:
-            Grey16ToPlane(pixels, w, h, maxSamples, plane1, factor, type == FIT_INT16, true);
-            return true;
-        default:
-            return false;
-        }
+        return BitmapToPlanes(bitmap.get(), plane1, plane2, plane3, factor, maxSamples);
     } catch (const std::bad_alloc&) { // converting the file name
         return false;
     }

@@ -47,6 +47,8 @@ FreeImageBitmap LoadImageFile(const std::u16string& fileName, int32_t flags);
 // maxSamples < 1, a null plane, or FreeImage not available.
 bool LoadTiffPlanes(const std::u16string& fileName, float* plane1, float* plane2, float* plane3, float factor,
                     int32_t maxSamples);
+// The conversion step of LoadTiffPlanes, for a bitmap already loaded.
+bool BitmapToPlanes(FIBITMAP* bitmap, float* plane1, float* plane2, float* plane3, float factor, int32_t maxSamples);
 
 // One-sample rows of a FreeImage buffer (bottom-up) into plane, in buffer
 // order, stopping right after maxSamples values. alignRows skips the padding

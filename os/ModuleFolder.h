@@ -9,4 +9,7 @@ namespace kv::os {
 // With a trailing path delimiter; empty when the system cannot tell.
 std::u16string OwnModuleFolder();
 
+// The folder of the process's executable (the host's), likewise.
+std::u16string ExecutableFolder();
+
 } // namespace kv::os

@@ -20,6 +20,11 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner, WindowKind::Memo)
 {
     // The window shows the lines; they are the memo's whole state.
     lines_.OnChange = [this] { SetText(lines_.Text()); };
+    // A long log grows line by line: the window takes only the new line.
+    lines_.OnAdd = [this](const std::u16string& line) {
+        if (Peer())
+            Peer()->AppendText(lines_.Count() > 1 ? u"\r\n" + line : line);
+    };
 }
 
 void TMemo::SetScrollBars(TScrollStyle scrollBars)

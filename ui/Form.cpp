@@ -28,6 +28,18 @@ void TForm::SetClientSize(int32_t width, int32_t height)
     formPeer_->SetClientSize(width, height);
 }
 
+int32_t TForm::ScreenLeft() const
+{
+    const auto origin = formPeer_->ScreenOrigin();
+    return origin ? origin->first : Left();
+}
+
+int32_t TForm::ScreenTop() const
+{
+    const auto origin = formPeer_->ScreenOrigin();
+    return origin ? origin->second : Top();
+}
+
 void TForm::SetStayOnTop(bool stayOnTop)
 {
     stayOnTop_ = stayOnTop;

@@ -20,6 +20,10 @@ public:
 
     bool StayOnTop() const { return stayOnTop_; }
     void SetStayOnTop(bool stayOnTop);
+    // Where the form stands on the screen (the backend's window, else its bounds).
+    int32_t ScreenLeft() const;
+    int32_t ScreenTop() const;
+
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
 

@@ -5,7 +5,10 @@ namespace kv::ui {
 void TStrings::Add(const std::u16string& line)
 {
     lines_.push_back(line);
-    Changed();
+    if (OnAdd)
+        OnAdd(lines_.back());
+    else
+        Changed();
 }
 
 void TStrings::Clear()

@@ -20,6 +20,9 @@ public:
     std::u16string Text() const;
 
     std::function<void()> OnChange;
+    // When set, Add tells this (with the new line) instead of OnChange, so a
+    // control can append the line rather than take the whole text again.
+    std::function<void(const std::u16string& line)> OnAdd;
 
 private:
     void Changed();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Types.h"
@@ -37,6 +38,8 @@ public:
     virtual void UpdateStyle() = 0;
     virtual void SetBounds(const TRect& bounds) = 0;
     virtual void SetText(const std::u16string& text) = 0;
+    // Adds text at the end of an edit window without sending the rest again.
+    virtual void AppendText(const std::u16string&) {}
     virtual std::optional<std::u16string> Text() const = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual void SetEnabled(bool enabled) = 0;
@@ -59,6 +62,8 @@ class FormPeer : public WindowPeer {
 public:
     virtual void SetClientSize(int32_t width, int32_t height) = 0;
     virtual void SetTopMost(bool topMost) = 0;
+    // The window's top-left corner on the screen, where the backend has windows.
+    virtual std::optional<std::pair<int32_t, int32_t>> ScreenOrigin() const { return std::nullopt; }
     virtual void CenterOnScreen() = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;

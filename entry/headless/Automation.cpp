@@ -101,4 +101,25 @@ void kv_auto_process_messages()
     }
 }
 
+int kv_auto_is_enabled(void* control)
+{
+    const auto* c = AsControl(control);
+    return c && c->Enabled() ? 1 : 0;
+}
+
+int kv_auto_watch_progress(void (*observer)(void* context, int value), void* context)
+{
+    try {
+        if (!kv::Form1 || !kv::Form1->Gauge)
+            return 0;
+        if (observer)
+            kv::Form1->Gauge->OnChange = [observer, context](int32_t value) { observer(context, value); };
+        else
+            kv::Form1->Gauge->OnChange = nullptr;
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
 } // extern "C"

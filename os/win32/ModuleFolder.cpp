@@ -4,13 +4,10 @@
 
 namespace kv::os {
 
-std::u16string OwnModuleFolder()
+namespace {
+
+std::u16string FolderOf(HMODULE module)
 {
-    // The module that contains this function: the plug-in DLL, not the host's executable.
-    HMODULE module = nullptr;
-    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                              reinterpret_cast<LPCWSTR>(&OwnModuleFolder), &module))
-        return {};
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
@@ -26,6 +23,20 @@ std::u16string OwnModuleFolder()
     if (slash == std::wstring::npos)
         return {};
     return std::u16string(reinterpret_cast<const char16_t*>(path.data()), slash + 1);
+}
+
+} // namespace
+
+std::u16string ExecutableFolder() { return FolderOf(nullptr); }
+
+std::u16string OwnModuleFolder()
+{
+    // The module that contains this function: the plug-in DLL, not the host's executable.
+    HMODULE module = nullptr;
+    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              reinterpret_cast<LPCWSTR>(&OwnModuleFolder), &module))
+        return {};
+    return FolderOf(module);
 }
 
 } // namespace kv::os

@@ -4,6 +4,7 @@
 // the plug-in's automation exports.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,15 @@ public:
     virtual bool ClickStart(std::string& error) = 0;
     // The log's text, lines separated by CR LF or LF.
     virtual bool ReadLog(std::string& text, std::string& error) = 0;
+    // From now on observer hears each new value of the dialog's gauge, also
+    // while Start runs; on Windows the host's 100 ms timer starts as well.
+    virtual bool WatchGauge(std::function<void(int32_t)> observer, std::string& error) = 0;
+    // Whether Start takes clicks.
+    virtual bool StartEnabled(bool& enabled, std::string& error) = 0;
+    // Ticks of the host's timer and paints of the gauge so far (0 where the
+    // build has no windows).
+    virtual int TimerTicks() const { return 0; }
+    virtual int GaugePaints() const { return 0; }
     // Handles everything pending, as the host's message loop would.
     virtual void ProcessMessages() = 0;
     // Makes the host's window the user's view of the session (its image, its

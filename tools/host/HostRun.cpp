@@ -1,6 +1,7 @@
 #include "tools/host/HostRun.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "tools/host/DialogDriver.h"
 #include "tools/host/HostCallback.h"
@@ -52,9 +53,35 @@ std::string NormaliseLines(const std::string& text)
     return out;
 }
 
+struct GaugeEvent {
+    int32_t value;
+    bool startEnabled;
+    int ticks;
+    int paints;
+};
+
+// What --print-gauge reports.
+struct GaugeRecord {
+    std::vector<GaugeEvent> events;
+    bool startEnabledAfter = false;
+    bool failed = false;
+};
+
 // The steps done while the dialog is up: the user's actions, then the log.
-bool DriveDialog(const HostOptions& options, DialogDriver& driver, std::string& error)
+bool DriveDialog(const HostOptions& options, DialogDriver& driver, GaugeRecord& gauge, std::string& error)
 {
+    if (options.printGauge) {
+        const bool watching = driver.WatchGauge(
+            [&driver, &gauge](int32_t value) {
+                bool enabled = false;
+                std::string ignored;
+                gauge.failed |= !driver.StartEnabled(enabled, ignored);
+                gauge.events.push_back({value, enabled, driver.TimerTicks(), driver.GaugePaints()});
+            },
+            error);
+        if (!watching)
+            return false;
+    }
     if (options.folder && !driver.SetFolder(*options.folder, error))
         return false;
     if (options.eightBit && !driver.CheckEightBit(error))
@@ -64,6 +91,8 @@ bool DriveDialog(const HostOptions& options, DialogDriver& driver, std::string& 
             return false;
         driver.ProcessMessages();
     }
+    if (options.printGauge && !driver.StartEnabled(gauge.startEnabledAfter, error))
+        return false;
     if (options.interactive && !driver.RunInteractive(error))
         return false;
     if (options.printLog) {
@@ -108,14 +137,17 @@ int RunHost(const HostOptions& options)
     if (registered != 1)
         return Fail("the plug-in refused to register (pi_initialize returned " + std::to_string(registered) + ")");
 
+    GaugeRecord gauge;
     {
         InteractiveSession interactive{image, exports, session};
         if (options.interactive)
             driver->AttachInteractive(interactive);
         const ActivePlugin active(exports, *driver);
-        if (!DriveDialog(options, *driver, error))
+        if (!DriveDialog(options, *driver, gauge, error))
             return Fail(error);
     }
+    if (gauge.failed)
+        return Fail("cannot read the state of Start while the gauge changed");
 
     if (options.save && !SaveTiff16(*options.save, image, error))
         return Fail(error);
@@ -124,6 +156,11 @@ int RunHost(const HostOptions& options)
     if (options.printCommands)
         for (const CommandRecord& record : session.Commands())
             std::printf("%d\n", record.command);
+    if (options.printGauge) {
+        for (const GaugeEvent& e : gauge.events)
+            std::printf("gauge %d start %d ticks %d paints %d\n", e.value, e.startEnabled ? 1 : 0, e.ticks, e.paints);
+        std::printf("after start %d\n", gauge.startEnabledAfter ? 1 : 0);
+    }
     std::fflush(stdout);
     return 0;
 }

@@ -27,6 +27,7 @@ struct HostOptions {
     std::optional<std::string> saveRaw;
     bool printLog = false;
     bool printCommands = false;
+    bool printGauge = false;
     bool interactive = false;
 };
 

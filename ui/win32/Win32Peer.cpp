@@ -85,6 +85,15 @@ void Win32Peer::SetText(const std::u16string& text)
     ::SetWindowTextW(Hwnd(), Wide(text));
 }
 
+void Win32Peer::AppendText(const std::u16string& text)
+{
+    // Appending is typed-in text to the control, so its limit applies: lift it.
+    ::SendMessageW(Hwnd(), EM_SETLIMITTEXT, 0, 0);
+    const int end = ::GetWindowTextLengthW(Hwnd());
+    ::SendMessageW(Hwnd(), EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+    ::SendMessageW(Hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(text)));
+}
+
 std::optional<std::u16string> Win32Peer::Text() const
 {
     if (!Hwnd())
@@ -176,6 +185,14 @@ void Win32Peer::SetClientSize(int32_t width, int32_t height)
 void Win32Peer::SetTopMost(bool topMost)
 {
     ::SetWindowPos(Hwnd(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::optional<std::pair<int32_t, int32_t>> Win32Peer::ScreenOrigin() const
+{
+    RECT r{};
+    if (!::GetWindowRect(Hwnd(), &r))
+        return std::nullopt;
+    return std::make_pair(static_cast<int32_t>(r.left), static_cast<int32_t>(r.top));
 }
 
 void Win32Peer::CenterOnScreen()

@@ -17,6 +17,7 @@ public:
     void UpdateStyle() override;
     void SetBounds(const TRect& bounds) override;
     void SetText(const std::u16string& text) override;
+    void AppendText(const std::u16string& text) override;
     std::optional<std::u16string> Text() const override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
@@ -33,6 +34,7 @@ public:
 
     void SetClientSize(int32_t width, int32_t height) override;
     void SetTopMost(bool topMost) override;
+    std::optional<std::pair<int32_t, int32_t>> ScreenOrigin() const override;
     void CenterOnScreen() override;
     void Show() override;
     void Hide() override;

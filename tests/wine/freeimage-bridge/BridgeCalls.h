@@ -12,3 +12,4 @@ unsigned bridge_GetHeight(void* bitmap);
 int bridge_GetImageType(void* bitmap);
 unsigned char* bridge_GetBits(void* bitmap);
 void bridge_Unload(void* bitmap);
+void bridge_SetOutputMessage(void (*hook)(int format, const char* message));

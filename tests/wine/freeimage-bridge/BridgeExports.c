@@ -45,3 +45,19 @@ unsigned WINAPI wl_GetHeight(void* bitmap) { return bridge_GetHeight(bitmap); }
 int WINAPI wl_GetImageType(void* bitmap) { return bridge_GetImageType(bitmap); }
 unsigned char* WINAPI wl_GetBits(void* bitmap) { return bridge_GetBits(bitmap); }
 void WINAPI wl_Unload(void* bitmap) { bridge_Unload(bitmap); }
+
+/* FreeImage calls its hook with the Unix convention; the plug-in's hook uses
+   the Windows one, so a Unix-side function passes each message on. */
+static void (WINAPI* windowsHook)(int, const char*);
+
+static void ForwardMessage(int format, const char* message)
+{
+    if (windowsHook)
+        windowsHook(format, message);
+}
+
+void WINAPI wl_SetOutputMessage(void (WINAPI* hook)(int, const char*))
+{
+    windowsHook = hook;
+    bridge_SetOutputMessage(ForwardMessage);
+}

@@ -21,6 +21,11 @@ __attribute__((constructor)) static void Quiet(void)
     TIFFSetWarningHandler(NULL);
 }
 
+void bridge_SetOutputMessage(void (*hook)(int format, const char* message))
+{
+    FreeImage_SetOutputMessage((FreeImage_OutputMessageFunction)hook);
+}
+
 int bridge_GetFileType(const char* path, int size) { return FreeImage_GetFileType(path, size); }
 int bridge_GetFIFFromFilename(const char* path) { return FreeImage_GetFIFFromFilename(path); }
 int bridge_FIFSupportsReading(int format) { return FreeImage_FIFSupportsReading((FREE_IMAGE_FORMAT)format); }

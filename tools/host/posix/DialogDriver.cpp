@@ -23,7 +23,8 @@ public:
                ResolveExport(library, "kv_auto_set_checked", setChecked_, error) &&
                ResolveExport(library, "kv_auto_click", click_, error) &&
                ResolveExport(library, "kv_auto_get_text", getText_, error) &&
-               ResolveExport(library, "kv_auto_process_messages", process_, error);
+               ResolveExport(library, "kv_auto_process_messages", process_, error) &&
+               Optional(library, "kv_auto_is_enabled", isEnabled_) && Optional(library, "kv_auto_watch_progress", watch_);
     }
 
     void* MainWindow() const override { return nullptr; }
@@ -57,6 +58,29 @@ public:
         return true;
     }
 
+    bool WatchGauge(std::function<void(int32_t)> observer, std::string& error) override
+    {
+        if (watch_ == nullptr) {
+            error = "the plug-in has no export 'kv_auto_watch_progress'";
+            return false;
+        }
+        observer_ = std::move(observer);
+        return Check(watch_(&Forward, this), "cannot watch the gauge (no dialog)", error);
+    }
+
+    bool StartEnabled(bool& enabled, std::string& error) override
+    {
+        void* button = Find(id::ButStart, error);
+        if (button == nullptr)
+            return false;
+        if (isEnabled_ == nullptr) {
+            error = "the plug-in has no export 'kv_auto_is_enabled'";
+            return false;
+        }
+        enabled = isEnabled_(button) != 0;
+        return true;
+    }
+
     void ProcessMessages() override { process_(); }
 
     bool RunInteractive(std::string& error) override
@@ -75,6 +99,21 @@ private:
         return control;
     }
 
+    // Exports that only some uses need: missing ones are reported when used.
+    template <typename F>
+    static bool Optional(const PluginLibrary& library, const char* name, F& function)
+    {
+        function = reinterpret_cast<F>(library.Symbol(name));
+        return true;
+    }
+
+    static void Forward(void* self, int value)
+    {
+        auto* driver = static_cast<AutomationDriver*>(self);
+        if (driver->observer_)
+            driver->observer_(value);
+    }
+
     static bool Check(int ok, const char* message, std::string& error)
     {
         if (ok == 0)
@@ -88,6 +127,9 @@ private:
     decltype(&kv_auto_click) click_ = nullptr;
     decltype(&kv_auto_get_text) getText_ = nullptr;
     decltype(&kv_auto_process_messages) process_ = nullptr;
+    decltype(&kv_auto_is_enabled) isEnabled_ = nullptr;
+    decltype(&kv_auto_watch_progress) watch_ = nullptr;
+    std::function<void(int32_t)> observer_;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "os/Utf.h"
 #include "tools/host/win32/DialogWindows.h"
+#include "tools/host/win32/GaugeWatch.h"
 #include "tools/host/win32/HostWindow.h"
 #include "tools/host/win32/InteractiveView.h"
 #include "ui/win32/MessagePump.h"
@@ -82,6 +83,31 @@ public:
         text = kv::os::Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
         return true;
     }
+
+    bool WatchGauge(std::function<void(int32_t)> observer, std::string& error) override
+    {
+        HWND gauge = Control(FindGaugeWindow(Dialog(error)), "gauge (a KelvoranControl window)", error);
+        if (gauge == nullptr)
+            return false;
+        if (!WatchGaugeWindow(gauge, std::move(observer))) {
+            error = "cannot watch the gauge window";
+            return false;
+        }
+        window_.StartTimer();
+        return true;
+    }
+
+    bool StartEnabled(bool& enabled, std::string& error) override
+    {
+        HWND button = Control(FindControl(Dialog(error), id::ButStart), "the button \"Start\"", error);
+        if (button == nullptr)
+            return false;
+        enabled = IsWindowEnabled(button) != FALSE;
+        return true;
+    }
+
+    int TimerTicks() const override { return HostWindow::TimerTicks(); }
+    int GaugePaints() const override { return GaugePaintCount(); }
 
     void ProcessMessages() override
     {

@@ -8,8 +8,15 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KelvoranHostWindow";
 
+int ticks = 0;
+constexpr UINT_PTR kTimerId = 1;
+
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_TIMER && wParam == kTimerId) {
+        ++ticks;
+        return 0;
+    }
     // Closing ends the interactive loop but keeps the window: the plug-in's
     // windows it owns must outlive pi_finalize and the release that follows.
     if (message == WM_CLOSE) {
@@ -51,5 +58,13 @@ HostWindow::HostWindow(bool visible)
     if (window_.Get() != nullptr && visible)
         ShowWindow(window_.Get(), SW_SHOW);
 }
+
+void HostWindow::StartTimer()
+{
+    if (window_.Get() != nullptr)
+        SetTimer(window_.Get(), kTimerId, 100, nullptr);
+}
+
+int HostWindow::TimerTicks() { return ticks; }
 
 } // namespace kv::host

@@ -13,6 +13,9 @@ public:
     explicit HostWindow(bool visible);
 
     HWND Handle() const { return window_.Get(); }
+    // Starts the window's 100 ms timer; TimerTicks counts its WM_TIMER messages.
+    void StartTimer();
+    static int TimerTicks();
 
 private:
     ui::win32::Window window_;
