@@ -45,11 +45,13 @@ void TForm1::CreateControls()
     EdStarnet->SetTabOrder(1);
     EdStarnet->SetTag(AUTOSAVE_TAG);
 
-    ButDir = Place<ui::TButton>(this, u"ButDir", 294, 19, 43, 24);
+    ButDir = Place<TXMButton>(this, u"ButDir", 294, 19, 43, 24);
     ButDir->SetText(u"...");
     ButDir->SetTabOrder(2);
 
-    GauLog = Place<ui::TCustomControl>(this, u"GauLog", 8, 50, 329, 22);
+    GauLog = Place<TMyGauge>(this, u"GauLog", 8, 50, 329, 22);
+    GauLog->SetMaxValue(100);
+    GauLog->SetProgress(0);
 
     MemoLog = Place<ui::TMemo>(this, u"MemoLog", 8, 80, 329, 217);
     MemoLog->SetReadOnly(true);
@@ -64,7 +66,8 @@ void TForm1::CreateControls()
     CBTestImage->SetTabOrder(4);
     CBTestImage->SetVisible(false);
 
-    ButHelp = Place<ui::TButton>(this, u"ButHelp", 8, 303, 79, 29);
+    ButHelp = Place<TXMButton>(this, u"ButHelp", 8, 303, 79, 29);
+    ButHelp->SetBitmapKind(TBitmapKind::bkHelp);
     ButHelp->SetText(u"Help");
     ButHelp->SetTabOrder(5);
 
@@ -73,7 +76,7 @@ void TForm1::CreateControls()
     CBScale8bit->SetTabOrder(6);
     CBScale8bit->SetTag(AUTOSAVE_TAG);
 
-    ButStart = Place<ui::TButton>(this, u"ButStart", 256, 303, 82, 29);
+    ButStart = Place<TXMButton>(this, u"ButStart", 256, 303, 82, 29);
     ButStart->SetText(u"Start");
     ButStart->SetTabOrder(0);
     SetActiveControl(ButStart);

@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include "controls/FCButton.h"
+#include "controls/FCGauge.h"
 #include "ui/Button.h"
-#include "ui/CustomControl.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -22,13 +23,13 @@ public:
 
     ui::TLabel* Label1;
     ui::TEdit* EdStarnet;
-    ui::TButton* ButDir;
-    ui::TCustomControl* GauLog;
+    TXMButton* ButDir;
+    TMyGauge* GauLog;
     ui::TMemo* MemoLog;
     ui::TCheckBox* CBTestImage;
-    ui::TButton* ButHelp;
+    TXMButton* ButHelp;
     ui::TCheckBox* CBScale8bit;
-    ui::TButton* ButStart;
+    TXMButton* ButStart;
 
     // The user's temporary folder with a trailing delimiter, or empty; set at creation.
     std::u16string TempDir;
