@@ -241,6 +241,18 @@ TEST_F(DialogPainting, TabAndShiftTabWalkTheTabOrder)
     EXPECT_EQ(backward, (std::vector<std::wstring>{L"8-bit", L"Help", L"log", L"...", L"folder", L"Start"}));
 }
 
+TEST_F(DialogPainting, SpaceTogglesTheFocusedCheckBox)
+{
+    PressKey(VK_TAB, true); // from Start back to the 8-bit box
+    ASSERT_EQ(::GetFocus(), eightBit_);
+    ASSERT_EQ(::SendMessageW(eightBit_, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    PressKey(VK_SPACE);
+    EXPECT_EQ(::SendMessageW(eightBit_, BM_GETCHECK, 0, 0), BST_CHECKED);
+    PressKey(VK_SPACE);
+    EXPECT_EQ(::SendMessageW(eightBit_, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::GetFocus(), eightBit_);
+}
+
 TEST_F(DialogPainting, FocusTintOfTheFaceFollowsTheFocus)
 {
     const uint32_t face = ::GetSysColor(COLOR_BTNFACE);
