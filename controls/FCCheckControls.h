@@ -62,7 +62,9 @@ protected:
 
 private:
     virtual void DrawBox(int32_t l, int32_t t, int32_t r, int32_t b, bool enabled) = 0;
-    // The radio button places its caption and rectangle F one pixel further left.
+    // A radio button's caption sits one pixel further left and up, its
+    // rectangle F one pixel further left, and F gets a focus rectangle only
+    // when there is a caption.
     virtual bool IsRadio() const = 0;
 };
 

@@ -91,7 +91,7 @@ bool HandleDialogKey(HWND form, MSG& m)
             return true;
         }
     }
-    if (m.message == WM_CHAR && (m.wParam == L'\t'))
+    if (m.message == WM_CHAR && m.wParam == L'\t')
         return true; // what is left of a Tab handled above
     return ::IsDialogMessageW(form, &m) != FALSE;
 }
