@@ -98,11 +98,21 @@ protected:
         }
         ::UpdateWindow(dialog_);
         Settle();
+        // Under Xvfb without a window manager, the X server's focus events
+        // for the dialog the previous test released can arrive late and leave
+        // the new one inactive; the tests here need it active, as a user's
+        // dialog is. Activating it gives the focus back to its active control.
+        for (int i = 0; i < 20 && ::GetFocus() != start_; ++i) {
+            ::SetForegroundWindow(dialog_);
+            ::SetActiveWindow(dialog_);
+            Settle();
+        }
     }
     void TearDown() override
     {
         library_->Finalize();
         PumpMessages();
+        Settle(); // the focus events of the released window arrive now, not in the next test
     }
 
     std::wstring NameOf(HWND w) const
