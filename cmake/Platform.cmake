@@ -25,3 +25,11 @@ if(KELVORAN_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The owner-drawn check box and radio button exist in every build but the
+# 32-bit Windows one.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(KELVORAN_CHECK_CONTROLS OFF)
+else()
+  set(KELVORAN_CHECK_CONTROLS ON)
+endif()

@@ -1,25 +1,18 @@
 #include "dialog/GaugeProgress.h"
 
-#include <algorithm>
-#include <string>
+#include "ui/Application.h"
 
 namespace kv {
 
 void GaugeProgress::SetProgress(int32_t value)
 {
-    value = std::clamp(value, 0, maxValue_);
-    if (value == progress_)
+    const int32_t before = gauge_->Progress();
+    gauge_->SetProgress(value); // clamps, and repaints only on a change
+    if (gauge_->Progress() == before)
         return;
-    progress_ = value;
-    if (control_) {
-        // The value is also the control's window text, where a host that
-        // drives the dialog through its windows can read it.
-        const std::string digits = std::to_string(value);
-        control_->SetText(std::u16string(digits.begin(), digits.end()));
-        control_->Invalidate();
-    }
+    ui::Application().NotifyOwner(kProgressMessage, gauge_->Progress());
     if (OnChange)
-        OnChange(value);
+        OnChange(gauge_->Progress());
 }
 
 } // namespace kv

@@ -54,11 +54,13 @@ void TForm1::CreateControls()
     EdStarnet->SetTabOrder(1);
     EdStarnet->SetTag(AUTOSAVE_TAG);
 
-    ButDir = Place<ui::TButton>(this, id::ButDir, 294, 19, 43, 24);
+    ButDir = Place<TXMButton>(this, id::ButDir, 294, 19, 43, 24);
     ButDir->SetTabOrder(2);
 
-    GauLog = Place<ui::TCustomControl>(this, id::GauLog, 8, 50, 329, 22);
-    Gauge = std::make_unique<GaugeProgress>(GauLog, 100);
+    GauLog = Place<TMyGauge>(this, id::GauLog, 8, 50, 329, 22);
+    GauLog->SetMaxValue(100);
+    GauLog->SetProgress(0);
+    Gauge = std::make_unique<GaugeProgress>(GauLog);
 
     MemoLog = Place<ui::TMemo>(this, id::MemoLog, 8, 80, 329, 217);
     MemoLog->SetReadOnly(true);
@@ -72,14 +74,15 @@ void TForm1::CreateControls()
     CBTestImage->SetTabOrder(4);
     CBTestImage->SetVisible(false);
 
-    ButHelp = Place<ui::TButton>(this, id::ButHelp, 8, 303, 79, 29);
+    ButHelp = Place<TXMButton>(this, id::ButHelp, 8, 303, 79, 29);
+    ButHelp->SetBitmapKind(TBitmapKind::bkHelp);
     ButHelp->SetTabOrder(5);
 
     CBScale8bit = Place<ui::TCheckBox>(this, id::CBScale8bit, 164, 310, 88, 17);
     CBScale8bit->SetTabOrder(6);
     CBScale8bit->SetTag(AUTOSAVE_TAG);
 
-    ButStart = Place<ui::TButton>(this, id::ButStart, 256, 303, 82, 29);
+    ButStart = Place<TXMButton>(this, id::ButStart, 256, 303, 82, 29);
     ButStart->SetTabOrder(0);
     ButStart->OnClick = [this](ui::TObject* sender) { ButStartClick(sender); };
     SetActiveControl(ButStart);

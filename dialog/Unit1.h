@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "controls/FCButton.h"
+#include "controls/FCGauge.h"
 #include "dialog/GaugeProgress.h"
-
 #include "ui/Button.h"
-#include "ui/CustomControl.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -25,13 +25,13 @@ public:
 
     ui::TLabel* Label1;
     ui::TEdit* EdStarnet;
-    ui::TButton* ButDir;
-    ui::TCustomControl* GauLog;
+    TXMButton* ButDir;
+    TMyGauge* GauLog;
     ui::TMemo* MemoLog;
     ui::TCheckBox* CBTestImage;
-    ui::TButton* ButHelp;
+    TXMButton* ButHelp;
     ui::TCheckBox* CBScale8bit;
-    ui::TButton* ButStart;
+    TXMButton* ButStart;
 
     // The user's temporary folder with a trailing delimiter, or empty; set at creation.
     std::u16string TempDir;

@@ -24,8 +24,10 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$jobs"
 xvfb-run -a ctest --preset win64
 # The dialog as Xvfb showed it, for review.
-shot=build/win64/tests/wine/test-output/dialog
-[ -f "$shot.bmp" ] && convert "$shot.bmp" "$shot.png" && echo "screenshot: $shot.png"
+for shot in dialog dialog-idle dialog-start-disabled; do
+  shot=build/win64/tests/wine/test-output/$shot
+  [ -f "$shot.bmp" ] && convert "$shot.bmp" "$shot.png" && echo "screenshot: $shot.png"
+done
 
 echo "== win32: build and export check"
 cmake --preset win32 >/dev/null

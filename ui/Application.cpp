@@ -7,6 +7,11 @@ TApplication::TApplication() : TComponent(nullptr)
     backend::Startup();
 }
 
+void TApplication::NotifyOwner(const char16_t* name, intptr_t value)
+{
+    backend::NotifyOwner(ownerWindow_, name, value);
+}
+
 void TApplication::ProcessMessages()
 {
     backend::ProcessMessages();

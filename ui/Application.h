@@ -23,6 +23,12 @@ public:
     // owner window's last active pop-up; returns the identifier of the button
     // that closed it. Text first, then caption, as the system call takes them.
     int32_t MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags);
+    // Tells the owner window of a value the library shows, such as a
+    // progress, so that a host driving the library through its windows can
+    // follow what a windowless control paints. On Windows a message
+    // registered under the name, with the value as its first parameter; a
+    // host that does not know it ignores it. Nothing where there are no windows.
+    void NotifyOwner(const char16_t* name, intptr_t value);
 
 private:
     void* ownerWindow_ = nullptr;
@@ -38,6 +44,7 @@ namespace backend {
 void Startup();
 void ProcessMessages();
 int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags);
+void NotifyOwner(void* ownerWindow, const char16_t* name, intptr_t value);
 } // namespace backend
 
 } // namespace kv::ui

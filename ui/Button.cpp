@@ -2,6 +2,38 @@
 
 namespace kv::ui {
 
+void TButton::Invalidate()
+{
+    if (Peer())
+        Peer()->Invalidate();
+}
+
+void TButton::Repaint()
+{
+    if (Peer())
+        Peer()->Repaint();
+}
+
+void TButton::MeasureItem(int32_t& width, int32_t& height)
+{
+    width = Width();
+    height = Height();
+}
+
+void TButton::SetButtonStyle(bool isDefault)
+{
+    Perform(msg::kButtonSetStyle, isDefault ? msg::kStyleDefPushButton : 0, 1);
+}
+
+bool TButton::WndProc(TMessage& m)
+{
+    if (m.Msg == msg::kSetFocus)
+        SetButtonStyle(true);
+    else if (m.Msg == msg::kKillFocus)
+        SetButtonStyle(false);
+    return false; // the system's focus handling runs as well
+}
+
 bool TButtonControl::Checked() const
 {
     if (Peer())

@@ -83,6 +83,28 @@ void TControl::Click()
     OnClick(this);
 }
 
+void TGraphicControl::Repaint()
+{
+    if (Parent() && Visible())
+        Parent()->PaintChild(*this, true);
+}
+
+void TGraphicControl::Invalidate()
+{
+    if (Parent())
+        Parent()->PaintChild(*this, false);
+}
+
+void TGraphicControl::PaintOn(CanvasSurface& surface)
+{
+    canvas_.Attach(&surface);
+    canvas_.Font = Font();
+    canvas_.Brush = TBrush{};
+    canvas_.Pen = TPen{};
+    Paint();
+    canvas_.Attach(nullptr);
+}
+
 TForm* TControl::ParentForm()
 {
     TControl* c = this;

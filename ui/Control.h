@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/Canvas.h"
 #include "ui/Component.h"
 #include "ui/Font.h"
 
@@ -72,9 +73,31 @@ private:
     TColor color_ = clBtnFace;
 };
 
+// Paints on its parent's surface, inside its bounds (its canvas has the
+// control's own coordinates). An opaque one covers its whole rectangle, so
+// the parent leaves that area alone.
 class TGraphicControl : public TControl {
 public:
     using TControl::TControl;
+
+    TCanvas& Canvas() { return canvas_; }
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool opaque) { opaque_ = opaque; }
+    // Paints now, synchronously, on the parent's surface.
+    void Repaint();
+    // Asks for a repaint at the next paint cycle (the headless backend paints at once).
+    void Invalidate();
+    // Called by the backend with the surface to paint on.
+    void PaintOn(CanvasSurface& surface);
+
+protected:
+    virtual void Paint() {}
+    void BoundsChanged() override { Invalidate(); }
+    void VisibleChanged() override { Invalidate(); }
+
+private:
+    TCanvas canvas_;
+    bool opaque_ = false;
 };
 
 } // namespace kv::ui

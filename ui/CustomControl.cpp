@@ -8,6 +8,12 @@ void TCustomControl::Invalidate()
         Peer()->Invalidate();
 }
 
+void TCustomControl::Repaint()
+{
+    if (Peer())
+        Peer()->Repaint();
+}
+
 void TCustomControl::PaintOn(CanvasSurface& surface)
 {
     canvas_.Attach(&surface);

@@ -13,8 +13,15 @@ public:
     TCanvas& Canvas() { return canvas_; }
     // Asks for a repaint (the headless backend paints at once).
     void Invalidate();
+    // Repaints now (the headless backend paints at once either way).
+    void Repaint();
     // Called by the backend with the surface to paint on.
     void PaintOn(CanvasSurface& surface);
+    // False: a double click arrives as a second single click.
+    bool DoubleClicks() const { return doubleClicks_; }
+
+protected:
+    void SetDoubleClicks(bool on) { doubleClicks_ = on; }
 
 protected:
     // Paints the whole control; the default fills it with Color.
@@ -22,6 +29,7 @@ protected:
 
 private:
     TCanvas canvas_;
+    bool doubleClicks_ = true;
 };
 
 } // namespace kv::ui

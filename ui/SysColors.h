@@ -9,6 +9,8 @@ namespace kv::ui {
 uint32_t SysColor(int32_t index);
 // A system metric (the same indices as the Windows SM_* values).
 int32_t SysMetric(int32_t index);
+constexpr int32_t kSmCxMenuCheck = 71; // width of a menu check mark
+constexpr int32_t kSmCyMenuCheck = 72; // its height
 
 // A system colour code becomes its current RGB value; an RGB colour is returned as it is.
 inline uint32_t ColorToRGB(TColor color)

@@ -90,6 +90,45 @@ WindowStyle TWinControl::Style() const
     return style;
 }
 
+bool TWinControl::WndProc(TMessage&)
+{
+    return false;
+}
+
+intptr_t TWinControl::Perform(uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    if (peer_)
+        if (auto result = peer_->Perform(message, wParam, lParam))
+            return *result;
+    TMessage m{message, wParam, lParam, 0};
+    WndProc(m);
+    return m.Result;
+}
+
+void TWinControl::KeyPress(char16_t& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+void TWinControl::PaintChild(TGraphicControl& child, bool now)
+{
+    if (peer_)
+        peer_->PaintChild(child, now);
+}
+
 void TWinControl::RemoveControl(TControl* control)
 {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());

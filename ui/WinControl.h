@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/Messages.h"
 #include "ui/WindowPeer.h"
 
 namespace kv::ui {
@@ -44,6 +45,24 @@ public:
 
     // What the backend needs to create or restyle the window.
     virtual WindowStyle Style() const;
+
+    // A message of this control's window, before the system's own handling;
+    // true when handled (m.Result is then the answer).
+    virtual bool WndProc(TMessage& m);
+    // Sends a message to this control's window (headless: straight to WndProc).
+    intptr_t Perform(uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+    // A character typed while the control has the focus; the handler may change it.
+    std::function<void(TObject* sender, char16_t& key)> OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    // Backend calls for typed characters and focus changes.
+    virtual void KeyPress(char16_t& key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    // Paints a windowless child on this control's surface: now, or at the next paint cycle.
+    void PaintChild(TGraphicControl& child, bool now);
 
 protected:
     friend class TControl;

@@ -17,6 +17,7 @@ namespace kv::ui {
 class TWinControl;
 class TForm;
 class TCanvas;
+class TGraphicControl;
 
 enum class WindowKind { Form, Label, Edit, Memo, Button, CheckBox, RadioButton, GroupBox, ListBox, ComboBox, Custom };
 
@@ -55,6 +56,12 @@ public:
     virtual void PlaceAfter(WindowPeer* previous) = 0;
     // Asks for a repaint; the headless backend paints at once.
     virtual void Invalidate() = 0;
+    // Paints a windowless child inside its bounds: now, or at the next paint cycle.
+    virtual void PaintChild(TGraphicControl& child, bool now) = 0;
+    // Repaints the window now.
+    virtual void Repaint() = 0;
+    // Sends a message to the window; nullopt when there is no window to send it to.
+    virtual std::optional<intptr_t> Perform(uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
 };
 
 // A top-level window of our own class.

@@ -43,7 +43,7 @@ public:
     virtual bool WatchGauge(std::function<void(int32_t)> observer, std::string& error) = 0;
     // Whether Start takes clicks.
     virtual bool StartEnabled(bool& enabled, std::string& error) = 0;
-    // Ticks of the host's timer and paints of the gauge so far (0 where the
+    // Ticks of the host's timer and paints of the dialog so far (0 where the
     // build has no windows).
     virtual int TimerTicks() const { return 0; }
     virtual int GaugePaints() const { return 0; }

@@ -21,6 +21,8 @@ void Startup()
     headless::RecordedMessageBoxes();
 }
 
+void NotifyOwner(void*, const char16_t*, intptr_t) {}
+
 void ProcessMessages()
 {
     headless::RunPosted();

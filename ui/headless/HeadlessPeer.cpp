@@ -3,6 +3,7 @@
 // form's release runs at the next ProcessMessages.
 #include <memory>
 
+#include "ui/Button.h"
 #include "ui/CustomControl.h"
 #include "ui/Form.h"
 #include "ui/headless/MemorySurface.h"
@@ -35,12 +36,34 @@ public:
 
     void Invalidate() override
     {
-        auto* custom = dynamic_cast<TCustomControl*>(&control_);
-        if (!custom)
+        if (auto* custom = dynamic_cast<TCustomControl*>(&control_)) {
+            surface_.Resize(control_.Width(), control_.Height());
+            custom->PaintOn(surface_);
             return;
+        }
+        auto* button = dynamic_cast<TButton*>(&control_);
+        if (!button || !control_.Style().ownerDraw)
+            return;
+        // What the system would report: never pressed, since there is no mouse.
+        uint32_t state = 0;
+        if (!control_.Enabled())
+            state |= item_state::kDisabled;
+        if (control_.Focused())
+            state |= item_state::kFocus;
         surface_.Resize(control_.Width(), control_.Height());
-        custom->PaintOn(surface_);
+        button->DrawItem(TDrawItem{state, &surface_});
     }
+    void Repaint() override { Invalidate(); }
+
+    // A windowless child paints into a surface of its own size; nothing keeps it.
+    void PaintChild(TGraphicControl& child, bool) override
+    {
+        if (!child.Visible())
+            return;
+        headless::MemorySurface surface(child.Width(), child.Height());
+        child.PaintOn(surface);
+    }
+    std::optional<intptr_t> Perform(uint32_t, uintptr_t, intptr_t) override { return std::nullopt; }
 
     void SetClientSize(int32_t, int32_t) override {}
     void SetTopMost(bool) override {}

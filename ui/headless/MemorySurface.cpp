@@ -15,6 +15,7 @@ void MemorySurface::Resize(int32_t width, int32_t height)
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0);
+    texts_.clear();
 }
 
 uint32_t MemorySurface::Pixel(int32_t x, int32_t y) const
@@ -60,10 +61,58 @@ void MemorySurface::FillRect(const TRect& rect, uint32_t rgb)
             SetPixel(x, y, rgb);
 }
 
-void MemorySurface::TextOut(int32_t x, int32_t y, const std::u16string& text, const TFont& font, uint32_t rgb)
+void MemorySurface::TextOut(int32_t x, int32_t y, const std::u16string& text, const TFont& font, uint32_t rgb,
+                            std::optional<uint32_t> background)
 {
     const TSize size = TextExtent(text, font);
+    if (background)
+        FillRect(TRect{x, y, x + size.cx, y + size.cy}, *background);
+    texts_.push_back(DrawnText{x, y, text});
     Line(x, y + size.cy - 1, x + size.cx, y + size.cy - 1, rgb);
+}
+
+void MemorySurface::DrawText(const std::u16string& text, const TRect& rect, uint32_t flags, const TFont& font,
+                             uint32_t rgb)
+{
+    std::u16string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i; // the access-key prefix; "&&" keeps one
+        shown += text[i];
+    }
+    const TSize size = TextExtent(shown, font);
+    int32_t x = rect.Left, y = rect.Top;
+    if (flags & text_flags::kCenter)
+        x = rect.Left + (rect.Width() - size.cx) / 2;
+    if ((flags & text_flags::kVCenter) && (flags & text_flags::kSingleLine))
+        y = rect.Top + (rect.Height() - size.cy) / 2;
+    texts_.push_back(DrawnText{x, y, shown});
+    const int32_t row = y + size.cy - 1;
+    if (row < rect.Top || row >= rect.Bottom)
+        return;
+    const int32_t from = std::max(x, rect.Left), to = std::min(x + size.cx, rect.Right);
+    if (from < to)
+        Line(from, row, to, row, rgb);
+}
+
+void MemorySurface::DrawFocusRect(const TRect& r)
+{
+    if (r.Right <= r.Left || r.Bottom <= r.Top)
+        return;
+    auto invert = [this, &r](int32_t x, int32_t y) {
+        if ((x - r.Left + y - r.Top) % 2 == 0)
+            SetPixel(x, y, Pixel(x, y) ^ 0xFFFFFF);
+    };
+    for (int32_t x = r.Left; x < r.Right; ++x) {
+        invert(x, r.Top);
+        if (r.Bottom - 1 > r.Top)
+            invert(x, r.Bottom - 1);
+    }
+    for (int32_t y = r.Top + 1; y < r.Bottom - 1; ++y) {
+        invert(r.Left, y);
+        if (r.Right - 1 > r.Left)
+            invert(r.Right - 1, y);
+    }
 }
 
 TSize MemorySurface::TextExtent(const std::u16string& text, const TFont& font)

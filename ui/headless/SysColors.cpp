@@ -27,6 +27,8 @@ int32_t SysMetric(int32_t index)
     case 6: return 1;    // SM_CYBORDER
     case 7: return 3;    // SM_CXFIXEDFRAME
     case 8: return 3;    // SM_CYFIXEDFRAME
+    case 71: return 15;  // SM_CXMENUCHECK
+    case 72: return 15;  // SM_CYMENUCHECK
     default: return 0;
     }
 }

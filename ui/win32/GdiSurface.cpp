@@ -36,13 +36,33 @@ void GdiSurface::FillRect(const TRect& rect, uint32_t rgb)
     ::FillRect(dc_, &r, brush.Get());
 }
 
-void GdiSurface::TextOut(int32_t x, int32_t y, const std::u16string& text, const TFont& font, uint32_t rgb)
+void GdiSurface::TextOut(int32_t x, int32_t y, const std::u16string& text, const TFont& font, uint32_t rgb,
+                         std::optional<uint32_t> background)
+{
+    const Font f = CreateFontFor(font);
+    const SelectObjectScope select(dc_, f.Get());
+    ::SetBkMode(dc_, background ? OPAQUE : TRANSPARENT);
+    if (background)
+        ::SetBkColor(dc_, *background);
+    ::SetTextColor(dc_, rgb);
+    ::TextOutW(dc_, x, y, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()));
+}
+
+void GdiSurface::DrawText(const std::u16string& text, const TRect& rect, uint32_t flags, const TFont& font,
+                          uint32_t rgb)
 {
     const Font f = CreateFontFor(font);
     const SelectObjectScope select(dc_, f.Get());
     ::SetBkMode(dc_, TRANSPARENT);
     ::SetTextColor(dc_, rgb);
-    ::TextOutW(dc_, x, y, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()));
+    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    ::DrawTextW(dc_, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()), &r, flags);
+}
+
+void GdiSurface::DrawFocusRect(const TRect& rect)
+{
+    const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    ::DrawFocusRect(dc_, &r);
 }
 
 TSize GdiSurface::TextExtent(const std::u16string& text, const TFont& font)

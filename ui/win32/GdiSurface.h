@@ -18,8 +18,12 @@ public:
     void SetPixel(int32_t x, int32_t y, uint32_t rgb) override;
     void Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t rgb) override;
     void FillRect(const TRect& rect, uint32_t rgb) override;
-    void TextOut(int32_t x, int32_t y, const std::u16string& text, const TFont& font, uint32_t rgb) override;
+    void TextOut(int32_t x, int32_t y, const std::u16string& text, const TFont& font, uint32_t rgb,
+                 std::optional<uint32_t> background) override;
     TSize TextExtent(const std::u16string& text, const TFont& font) override;
+    void DrawText(const std::u16string& text, const TRect& rect, uint32_t flags, const TFont& font,
+                  uint32_t rgb) override;
+    void DrawFocusRect(const TRect& rect) override;
 
 protected:
     void SetDc(HDC dc) { dc_ = dc; }

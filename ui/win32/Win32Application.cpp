@@ -56,6 +56,14 @@ void Startup()
     win32::SolidBrush(clBtnFace);
 }
 
+void NotifyOwner(void* ownerWindow, const char16_t* name, intptr_t value)
+{
+    const auto owner = static_cast<HWND>(ownerWindow);
+    if (owner && ::IsWindow(owner))
+        ::SendMessageW(owner, ::RegisterWindowMessageW(reinterpret_cast<const wchar_t*>(name)),
+                       static_cast<WPARAM>(value), 0);
+}
+
 void ProcessMessages()
 {
     win32::DispatchPendingMessages();

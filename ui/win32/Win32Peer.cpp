@@ -16,6 +16,37 @@ const wchar_t* Wide(const std::u16string& text)
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
+// The system's classes hand a control its messages first.
+LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    static const wchar_t* const kOldProc = L"KelvoranSystemProc";
+    auto old = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kOldProc));
+    if (message == WM_NCDESTROY) {
+        ::RemovePropW(hwnd, kOldProc);
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    } else if (TWinControl* control = ControlOf(hwnd)) {
+        TMessage m{message, wParam, lParam, 0};
+        if (control->WndProc(m))
+            return m.Result;
+    }
+    return ::CallWindowProcW(old, hwnd, message, wParam, lParam);
+}
+
+void Subclass(HWND hwnd)
+{
+    const LONG_PTR old = ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc));
+    ::SetPropW(hwnd, L"KelvoranSystemProc", reinterpret_cast<HANDLE>(old));
+}
+
+// Child identifiers for controls not given one, unique in the process; clear
+// of IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape,
+// and of the identifiers the dialog gives its controls.
+UINT_PTR NextChildId()
+{
+    static UINT_PTR next = 1000;
+    return next++;
+}
+
 HWND CreateFor(TWinControl& control)
 {
     const auto* form = dynamic_cast<TForm*>(&control);
@@ -29,12 +60,16 @@ HWND CreateFor(TWinControl& control)
                              : static_cast<HWND>(control.Parent()->Handle());
     const TRect r = control.BoundsRect();
     const std::u16string text = control.Text();
-    // A child window's menu argument is its identifier.
-    const auto id = form ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId()));
+    // A child window's menu argument is its identifier: the one the control
+    // was given, else one of the process's own.
+    const auto id = reinterpret_cast<HMENU>(form ? 0 : control.ControlId() != 0 ? static_cast<UINT_PTR>(control.ControlId()) : NextChildId());
     HWND hwnd = ::CreateWindowExW(s.exStyle, s.className, Wide(text), style, r.Left, r.Top, r.Width(), r.Height(),
                                   parent, id, ModuleInstance(), nullptr);
-    if (hwnd)
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+    if (!hwnd)
+        return nullptr;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+    if (!form && control.Style().kind != WindowKind::Custom)
+        Subclass(hwnd);
     return hwnd;
 }
 
@@ -48,6 +83,19 @@ TWinControl* ControlOf(HWND hwnd)
 Win32Peer::Win32Peer(TWinControl& control) : control_(control), window_(CreateFor(control))
 {
     SetFont();
+    if (IsForm())
+        dialogKeys_.Attach(Hwnd());
+}
+
+void PaintGraphicOn(HDC dc, TGraphicControl& control)
+{
+    const TRect r = control.BoundsRect();
+    const int saved = ::SaveDC(dc);
+    ::SetViewportOrgEx(dc, r.Left, r.Top, nullptr); // the control's own coordinates
+    ::IntersectClipRect(dc, 0, 0, r.Width(), r.Height());
+    GdiSurface surface(dc, r.Width(), r.Height());
+    control.PaintOn(surface);
+    ::RestoreDC(dc, saved);
 }
 
 bool Win32Peer::IsForm() const
@@ -172,6 +220,34 @@ void Win32Peer::PlaceAfter(WindowPeer* previous)
 void Win32Peer::Invalidate()
 {
     ::InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void Win32Peer::Repaint()
+{
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
+    ::UpdateWindow(Hwnd());
+}
+
+void Win32Peer::PaintChild(TGraphicControl& child, bool now)
+{
+    if (!now) {
+        const TRect b = child.BoundsRect();
+        const RECT r{b.Left, b.Top, b.Right, b.Bottom};
+        ::InvalidateRect(Hwnd(), &r, child.Opaque() ? FALSE : TRUE);
+        return;
+    }
+    if (!::IsWindowVisible(Hwnd()))
+        return; // painted when shown
+    HDC dc = ::GetDC(Hwnd());
+    PaintGraphicOn(dc, child);
+    ::ReleaseDC(Hwnd(), dc);
+}
+
+std::optional<intptr_t> Win32Peer::Perform(uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    if (!Hwnd())
+        return std::nullopt;
+    return ::SendMessageW(Hwnd(), message, wParam, lParam);
 }
 
 void Win32Peer::SetClientSize(int32_t width, int32_t height)

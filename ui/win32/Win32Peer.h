@@ -5,6 +5,7 @@
 #include "ui/win32/WindowsApi.h"
 
 #include "ui/WinControl.h"
+#include "ui/win32/DialogKeys.h"
 #include "ui/win32/Handles.h"
 
 namespace kv::ui::win32 {
@@ -31,6 +32,9 @@ public:
     std::optional<int32_t> ItemIndex() const override;
     void PlaceAfter(WindowPeer* previous) override;
     void Invalidate() override;
+    void Repaint() override;
+    void PaintChild(TGraphicControl& child, bool now) override;
+    std::optional<intptr_t> Perform(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
     void SetClientSize(int32_t width, int32_t height) override;
     void SetTopMost(bool topMost) override;
@@ -47,10 +51,14 @@ private:
 
     TWinControl& control_;
     Font font_;
+    DialogKeys dialogKeys_; // forms only: keyboard navigation while the form exists
     Window window_; // last member: destroyed first, before the font it uses
 };
 
 // The control behind a window of ours, or null.
 TWinControl* ControlOf(HWND hwnd);
+
+// Paints a windowless control on its parent's device context, in its bounds.
+void PaintGraphicOn(HDC dc, TGraphicControl& control);
 
 } // namespace kv::ui::win32

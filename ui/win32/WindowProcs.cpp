@@ -1,5 +1,6 @@
 // Window procedures of our own classes: forms and custom-painted controls.
 #include <map>
+#include <vector>
 
 #include "ui/Button.h"
 #include "ui/CustomControl.h"
@@ -23,11 +24,61 @@ HBRUSH SolidBrush(TColor color)
 
 namespace {
 
-void EraseWith(HWND hwnd, HDC dc, TColor color)
+// Windowless children of a window, in the order they were parented.
+std::vector<TGraphicControl*> GraphicChildren(TWinControl& parent)
 {
+    std::vector<TGraphicControl*> children;
+    for (int32_t i = 0; i < parent.ControlCount(); ++i)
+        if (auto* g = dynamic_cast<TGraphicControl*>(parent.Controls(i)); g && g->Visible())
+            children.push_back(g);
+    return children;
+}
+
+// The background, except where an opaque windowless child paints over it.
+void EraseWith(HWND hwnd, HDC dc, TWinControl& control)
+{
+    const int saved = ::SaveDC(dc);
+    for (TGraphicControl* g : GraphicChildren(control))
+        if (g->Opaque()) {
+            const TRect b = g->BoundsRect();
+            ::ExcludeClipRect(dc, b.Left, b.Top, b.Right, b.Bottom);
+        }
     RECT r{};
     ::GetClientRect(hwnd, &r);
-    ::FillRect(dc, &r, SolidBrush(color));
+    ::FillRect(dc, &r, SolidBrush(control.Color()));
+    ::RestoreDC(dc, saved);
+}
+
+void PaintWindowless(HWND hwnd, TWinControl& control)
+{
+    PAINTSTRUCT ps{};
+    HDC dc = ::BeginPaint(hwnd, &ps);
+    for (TGraphicControl* g : GraphicChildren(control))
+        PaintGraphicOn(dc, *g);
+    ::EndPaint(hwnd, &ps);
+}
+
+// The parent passes an owner-drawn button's draw request back to it.
+bool OnDrawItem(const DRAWITEMSTRUCT& item)
+{
+    auto* button = dynamic_cast<TButton*>(ControlOf(item.hwndItem));
+    if (!button || item.CtlType != ODT_BUTTON)
+        return false;
+    GdiSurface surface(item.hDC, item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top);
+    button->DrawItem(TDrawItem{item.itemState, &surface});
+    return true;
+}
+
+bool OnMeasureItem(HWND parent, MEASUREITEMSTRUCT& item)
+{
+    auto* button = dynamic_cast<TButton*>(ControlOf(::GetDlgItem(parent, static_cast<int>(item.CtlID))));
+    if (!button)
+        return false;
+    int32_t width = 0, height = 0;
+    button->MeasureItem(width, height);
+    item.itemWidth = static_cast<UINT>(width);
+    item.itemHeight = static_cast<UINT>(height);
+    return true;
 }
 
 // A child's notification: a click on a button runs its control's click event.
@@ -65,8 +116,19 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         form->Close();
         return 0;
     case WM_ERASEBKGND:
-        EraseWith(hwnd, reinterpret_cast<HDC>(wParam), form->Color());
+        EraseWith(hwnd, reinterpret_cast<HDC>(wParam), *form);
         return 1;
+    case WM_PAINT:
+        PaintWindowless(hwnd, *form);
+        return 0;
+    case WM_DRAWITEM:
+        if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_MEASUREITEM:
+        if (OnMeasureItem(hwnd, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -96,6 +158,9 @@ LRESULT CALLBACK CustomControlWindowProc(HWND hwnd, UINT message, WPARAM wParam,
     auto* control = dynamic_cast<TCustomControl*>(ControlOf(hwnd));
     if (!control)
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    TMessage m{message, wParam, lParam, 0};
+    if (control->WndProc(m))
+        return m.Result;
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // Paint covers the whole control
@@ -109,8 +174,34 @@ LRESULT CALLBACK CustomControlWindowProc(HWND hwnd, UINT message, WPARAM wParam,
         ::EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_LBUTTONUP:
-        control->Click();
+    case WM_LBUTTONDBLCLK:
+        if (control->DoubleClicks())
+            break;
+        [[fallthrough]]; // a second click
+    case WM_LBUTTONDOWN:
+        ::SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONUP: {
+        const bool captured = ::GetCapture() == hwnd;
+        if (captured)
+            ::ReleaseCapture();
+        POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        RECT r{};
+        ::GetClientRect(hwnd, &r);
+        if (captured && ::PtInRect(&r, p))
+            control->Click();
+        return 0;
+    }
+    case WM_CHAR: {
+        auto key = static_cast<char16_t>(wParam);
+        control->KeyPress(key);
+        return 0;
+    }
+    case WM_SETFOCUS:
+        control->DoEnter();
+        return 0;
+    case WM_KILLFOCUS:
+        control->DoExit();
         return 0;
     default:
         break;

@@ -1,9 +1,10 @@
 // <windows.h> without the macros that rename the framework's own members
-// (TCanvas::TextOut, TApplication::MessageBox); the system functions are
+// (TCanvas::TextOut and DrawText, TApplication::MessageBox); the system functions are
 // called by their W names.
 #pragma once
 
 #include <windows.h>
 
 #undef TextOut
+#undef DrawText
 #undef MessageBox

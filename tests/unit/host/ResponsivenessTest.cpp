@@ -1,5 +1,5 @@
 // Windows only: while the tool is silent the host's own timer keeps firing,
-// and the dialog's gauge repaints between the tool's chunks.
+// and the dialog repaints between the tool's chunks.
 #include <gtest/gtest.h>
 
 #include "RoundTrip.h"
@@ -19,7 +19,7 @@ TEST(Responsiveness, HostTimerFiresWhileTheToolIsSilent)
     EXPECT_EQ(twenty.value, 20);
     // 3 s of silence at 100 ms a tick: about 30; a frozen host would show none.
     EXPECT_GE(twenty.ticks - ten.ticks, 10) << r.process.out;
-    // The gauge's repaint for 10 came before the chunk that set 20.
+    // The dialog repainted (the host invalidates it on every tick) between the chunks.
     EXPECT_GT(twenty.paints, ten.paints) << r.process.out;
     EXPECT_TRUE(r.startEnabledAfter);
 }

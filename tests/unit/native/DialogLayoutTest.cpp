@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PluginFixture.h"
+#include "ui/headless/MemorySurface.h"
 #include "os/TempDirectory.h"
 #include "support/ExpectedDialog.h"
 
@@ -19,8 +20,8 @@ bool IsKind(ui::TComponent* c, Kind kind)
     switch (kind) {
     case Kind::Label: return dynamic_cast<ui::TLabel*>(c) != nullptr;
     case Kind::Edit: return dynamic_cast<ui::TEdit*>(c) != nullptr;
-    case Kind::Button: return dynamic_cast<ui::TButton*>(c) != nullptr;
-    case Kind::Gauge: return dynamic_cast<ui::TCustomControl*>(c) != nullptr;
+    case Kind::Button: return dynamic_cast<TXMButton*>(c) != nullptr;
+    case Kind::Gauge: return dynamic_cast<TMyGauge*>(c) != nullptr;
     case Kind::Memo: return dynamic_cast<ui::TMemo*>(c) != nullptr;
     case Kind::CheckBox: return dynamic_cast<ui::TCheckBox*>(c) != nullptr;
     }
@@ -64,6 +65,10 @@ TEST_F(DialogLayout, EveryControlAsLaidOut)
         EXPECT_EQ(control->Visible(), c.visible);
         EXPECT_EQ(control->Font().Name, u"Tahoma");
         auto* win = dynamic_cast<ui::TWinControl*>(control);
+        if (c.kind == Kind::Gauge) {
+            EXPECT_EQ(win, nullptr) << "the gauge paints on the dialog, without a window";
+            continue;
+        }
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(win->TabStop(), c.tabOrder >= 0);
         if (c.tabOrder >= 0) {
@@ -71,6 +76,37 @@ TEST_F(DialogLayout, EveryControlAsLaidOut)
         }
         EXPECT_EQ(win->ControlId(), c.id);
     }
+}
+
+TEST_F(DialogLayout, OwnerDrawnGaugeAndButtons)
+{
+    Initialize();
+    pi_activate(0, 0);
+    EXPECT_EQ(Form1->GauLog->MinValue(), 0);
+    EXPECT_EQ(Form1->GauLog->MaxValue(), 100);
+    EXPECT_EQ(Form1->GauLog->Progress(), 0);
+    EXPECT_TRUE(Form1->GauLog->ShowText());
+    EXPECT_EQ(Form1->GauLog->Font(), Form1->Font()) << "the dialog's font";
+    struct Case {
+        TXMButton* button;
+        TBitmapKind kind;
+    };
+    for (const Case& c : {Case{Form1->ButStart, TBitmapKind::bkNone}, Case{Form1->ButDir, TBitmapKind::bkNone},
+                          Case{Form1->ButHelp, TBitmapKind::bkHelp}}) {
+        SCOPED_TRACE(std::string(c.button->Name().begin(), c.button->Name().end()));
+        EXPECT_TRUE(c.button->Style().ownerDraw);
+        EXPECT_EQ(c.button->BitmapKind(), c.kind);
+        EXPECT_FALSE(c.button->XPMode());
+        EXPECT_FALSE(c.button->Down());
+        EXPECT_FALSE(c.button->HideFocus());
+        EXPECT_EQ(c.button->OffX(), 0);
+        EXPECT_EQ(c.button->OffY(), 0);
+        EXPECT_EQ(c.button->Color(), ui::clBtnFace);
+    }
+    // Help shows the built-in glyph from its first paint on.
+    ui::headless::MemorySurface s(79, 29);
+    Form1->ButHelp->DrawButton(ui::TDrawItem{0, &s});
+    EXPECT_EQ(s.Pixel(7 + 8, 6 + 10), StockGlyphHelp[8 + 16 * 10]);
 }
 
 TEST_F(DialogLayout, MemoStartsWithThreeLinesAndIsReadOnly)

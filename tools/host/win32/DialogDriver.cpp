@@ -86,11 +86,11 @@ public:
 
     bool WatchGauge(std::function<void(int32_t)> observer, std::string& error) override
     {
-        HWND gauge = Control(FindGaugeWindow(Dialog(error)), "gauge (a KelvoranControl window)", error);
-        if (gauge == nullptr)
+        HWND dialog = Dialog(error);
+        if (dialog == nullptr)
             return false;
-        if (!WatchGaugeWindow(gauge, std::move(observer))) {
-            error = "cannot watch the gauge window";
+        if (!WatchDialog(dialog, std::move(observer))) {
+            error = "cannot watch the dialog window";
             return false;
         }
         window_.StartTimer();
@@ -107,7 +107,7 @@ public:
     }
 
     int TimerTicks() const override { return HostWindow::TimerTicks(); }
-    int GaugePaints() const override { return GaugePaintCount(); }
+    int GaugePaints() const override { return DialogPaintCount(); }
 
     void ProcessMessages() override
     {

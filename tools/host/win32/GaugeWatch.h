@@ -1,6 +1,7 @@
-// Watches the dialog's gauge window from the host: its window text carries
-// the gauge's value, so each WM_SETTEXT is a new value; each WM_PAINT is a
-// repaint. Works by subclassing the window for the rest of its life.
+// Follows the dialog's windowless gauge from the host: the plug-in tells the
+// host's window of each new value with the registered message
+// "Kelvoran.Progress"; the dialog's repaints are counted by subclassing its
+// window for the rest of its life.
 #pragma once
 
 #include <windows.h>
@@ -10,11 +11,13 @@
 
 namespace kv::host {
 
-// The dialog's gauge: its child window of the plug-in's custom-control class, or null.
-HWND FindGaugeWindow(HWND dialog);
-
-// One gauge window watched at a time; false when the window cannot be subclassed.
-bool WatchGaugeWindow(HWND gauge, std::function<void(int32_t)> observer);
-int GaugePaintCount();
+// One dialog watched at a time; false when its window cannot be subclassed.
+bool WatchDialog(HWND dialog, std::function<void(int32_t)> observer);
+// For the host window's procedure: whether message was a progress report
+// (then passed to the observer).
+bool TakeProgressMessage(UINT message, WPARAM wParam);
+// The dialog's WM_PAINT messages so far, and the dialog itself (null before WatchDialog).
+int DialogPaintCount();
+HWND WatchedDialog();
 
 } // namespace kv::host

@@ -1,5 +1,6 @@
 #include "tools/host/win32/HostWindow.h"
 
+#include "tools/host/win32/GaugeWatch.h"
 #include "tools/host/win32/InteractiveView.h"
 
 namespace kv::host {
@@ -15,8 +16,14 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     if (message == WM_TIMER && wParam == kTimerId) {
         ++ticks;
+        // As a window moving over the dialog would: it must repaint, also
+        // while the plug-in's tool runs.
+        if (HWND dialog = WatchedDialog())
+            InvalidateRect(dialog, nullptr, FALSE);
         return 0;
     }
+    if (TakeProgressMessage(message, wParam))
+        return 0;
     // Closing ends the interactive loop but keeps the window: the plug-in's
     // windows it owns must outlive pi_finalize and the release that follows.
     if (message == WM_CLOSE) {
