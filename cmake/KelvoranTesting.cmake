@@ -14,7 +14,8 @@ endif()
 # the executable runs once as one test, since every Wine start costs a second.
 function(kelvoran_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  # PrivateTemp.cpp: each test process gets a temporary folder of its own.
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/PrivateTemp.cpp)
   target_link_libraries(${name} PRIVATE kelvoran_test_support GTest::gtest_main ${ARG_LIBS})
   kelvoran_warnings(${name})
   if(CMAKE_CROSSCOMPILING)

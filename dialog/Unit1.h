@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "settings/LibAutosave.h"
 #include "ui/Button.h"
 #include "ui/CustomControl.h"
 #include "ui/Edit.h"
@@ -11,9 +12,6 @@
 #include "ui/Label.h"
 
 namespace kv {
-
-// The Tag that marks a control whose value is remembered between sessions.
-constexpr intptr_t AUTOSAVE_TAG = 12345;
 
 class TForm1 : public ui::TForm {
 public:
@@ -37,6 +35,10 @@ public:
     std::u16string OutputFile;
     bool IsColor = false;
     bool TooSmall = false;
+
+    // "...": the folder browser fills EdStarnet. Help: opens the read-me.
+    void ButDirClick(ui::TObject* sender);
+    void ButHelpClick(ui::TObject* sender);
 
 private:
     void CreateControls();
