@@ -55,6 +55,13 @@ std::string NormaliseLines(const std::string& text)
 // The steps done while the dialog is up: the user's actions, then the log.
 bool DriveDialog(const HostOptions& options, DialogDriver& driver, std::string& error)
 {
+    if (options.printState) {
+        std::string folder;
+        bool eightBit = false;
+        if (!driver.ReadState(folder, eightBit, error))
+            return false;
+        std::printf("folder: %s\neight-bit: %d\n", folder.c_str(), eightBit ? 1 : 0);
+    }
     if (options.folder && !driver.SetFolder(*options.folder, error))
         return false;
     if (options.eightBit && !driver.CheckEightBit(error))

@@ -14,6 +14,7 @@ class AutomationDriver final : public DialogDriver {
 public:
     bool Resolve(const PluginLibrary& library, std::string& error)
     {
+        library_ = &library;
         return ResolveExport(library, "kv_auto_find", find_, error) &&
                ResolveExport(library, "kv_auto_set_text", setText_, error) &&
                ResolveExport(library, "kv_auto_set_checked", setChecked_, error) &&
@@ -42,14 +43,27 @@ public:
         return button != nullptr && Check(click_(button), "ButStart did not take the click (disabled or hidden)", error);
     }
 
+    bool ReadState(std::string& folder, bool& eightBit, std::string& error) override
+    {
+        // Looked up only here, so that plug-ins without it still serve the other options.
+        if (!getChecked_ && !ResolveExport(*library_, "kv_auto_get_checked", getChecked_, error))
+            return false;
+        void* edit = Find("EdStarnet", error);
+        void* box = edit ? Find("CBScale8bit", error) : nullptr;
+        if (box == nullptr)
+            return false;
+        folder = Text(edit);
+        const int checked = getChecked_(box);
+        eightBit = checked == 1;
+        return Check(checked >= 0 ? 1 : 0, "CBScale8bit has no checked state", error);
+    }
+
     bool ReadLog(std::string& text, std::string& error) override
     {
         void* memo = Find("MemoLog", error);
         if (memo == nullptr)
             return false;
-        char probe[1];
-        text.assign(getText_(memo, probe, sizeof probe) + 1, '\0');
-        text.resize(std::min(text.size() - 1, getText_(memo, text.data(), text.size())));
+        text = Text(memo);
         return true;
     }
 
@@ -62,6 +76,14 @@ public:
     }
 
 private:
+    std::string Text(void* control)
+    {
+        char probe[1];
+        std::string text(getText_(control, probe, sizeof probe) + 1, '\0');
+        text.resize(std::min(text.size() - 1, getText_(control, text.data(), text.size())));
+        return text;
+    }
+
     void* Find(const char* name, std::string& error)
     {
         void* control = find_(name);
@@ -83,6 +105,8 @@ private:
     decltype(&kv_auto_click) click_ = nullptr;
     decltype(&kv_auto_get_text) getText_ = nullptr;
     decltype(&kv_auto_process_messages) process_ = nullptr;
+    decltype(&kv_auto_get_checked) getChecked_ = nullptr;
+    const PluginLibrary* library_ = nullptr;
 };
 
 } // namespace
