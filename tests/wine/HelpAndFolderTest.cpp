@@ -227,9 +227,18 @@ struct BrowseCase {
 
 TEST_F(HelpAndFolder, TheFolderBrowserFillsTheFolderBox)
 {
-    TempFolder scratch;
-    const fs::path nonAscii = scratch.Path() / L"J\u00F6rg \u661F";
+    // Near the root: Wine's browser did not select a folder deep in the
+    // temporary folder through BFFM_SETSELECTIONW here; one below C:\ it does.
+    const fs::path nonAscii = fs::path(L"C:\\") / L"J\u00F6rg \u661F";
     fs::create_directory(nonAscii);
+    struct Remove {
+        fs::path path;
+        ~Remove()
+        {
+            std::error_code ignored;
+            fs::remove(path, ignored);
+        }
+    } remove{nonAscii};
     const BrowseCase cases[] = {
         {"a folder", L"old", L"C:\\windows", L"C:\\windows\\"},
         {"a drive root", L"", L"Z:\\", L"Z:\\"},

@@ -376,5 +376,51 @@ TEST_F(SettingsFile, TwoLinesForOneControlAreBothAppliedAndOnlyTheLaterIsReplace
     EXPECT_EQ(Saved(saver), Bytes("\xEF\xBB\xBF" "UAO%first\r\nUAO%third\r\n"));
 }
 
+// Damaged or hostile files of the size a settings file should never have.
+TEST_F(SettingsFile, LargeFilesLoadAndApplyWithoutHarm)
+{
+    const std::size_t tenMegabytes = 10u << 20;
+    std::string oneLine = "\xEF\xBB\xBF" "UAO%";
+    oneLine.append(tenMegabytes, 'x');
+    std::string manyLines;
+    while (manyLines.size() < tenMegabytes)
+        manyLines += "UAO%ab\r";
+    std::string noise(tenMegabytes, '\0');
+    uint32_t seed = 7;
+    for (char& c : noise) {
+        seed = seed * 1664525u + 1013904223u;
+        c = static_cast<char>(seed >> 24);
+    }
+    struct Case {
+        const char* what;
+        const std::string* bytes;
+        std::size_t lines;
+        std::size_t editLength;
+    } cases[] = {
+        {"one line of 10 MB", &oneLine, 1, tenMegabytes},
+        {"a million short lines", &manyLines, manyLines.size() / 7, 2},
+        {"10 MB of noise", &noise, 0 /* not looked at */, 5},
+    };
+    for (const Case& c : cases) {
+        test::WriteBytes(folder_ / "Kelvoran2.ini", Bytes(*c.bytes));
+        // A container without windows: what is measured is the autosaver, not
+        // how the system's edit box takes 10 MB.
+        ui::TComponent form(nullptr);
+        form.SetName(u"F");
+        auto* edit = new ui::TEdit(&form);
+        edit->SetName(u"E");
+        edit->SetTag(AUTOSAVE_TAG);
+        edit->SetText(u"start");
+        TAutosaver saver;
+        ASSERT_TRUE(saver.LoadFromFile(path_)) << c.what;
+        if (c.lines) {
+            EXPECT_EQ(saver.Lines.size(), c.lines) << c.what;
+        }
+        saver.ApplyToForm(form);
+        EXPECT_EQ(edit->Text().size(), c.editLength) << c.what;
+        EXPECT_TRUE(saver.SaveToFile(path_)) << c.what;
+    }
+}
+
 } // namespace
 } // namespace kv
