@@ -21,4 +21,4 @@ mkdir -p "$work"
 echo "== fuzzing the settings loader for ${seconds}s"
 "$build/fuzz/fuzz_settings" "$work" fuzz/corpus/settings \
   -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
-  -print_final_stats=1 -artifact_prefix="$build/" 2>&1 | tail -n 20
+  -print_final_stats=1 -artifact_prefix="$build/"
