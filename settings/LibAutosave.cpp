@@ -42,7 +42,8 @@ bool TAutosaver::SaveToFile(const std::u16string& path) const
 void TAutosaver::ApplyToForm(ui::TComponent& form)
 {
     const std::u16string formKey = UpperCaseAscii(form.Name());
-    // By index: a control's setter may not touch Lines, but nothing is assumed.
+    // By index, and the value copied before it is applied: the loop stays valid
+    // whatever a control's setter does.
     for (std::size_t i = 0; i < Lines.size(); ++i) {
         try {
             const std::u16string& line = Lines[i];
