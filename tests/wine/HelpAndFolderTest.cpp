@@ -65,50 +65,50 @@ BrowserSeen gBrowser;
 std::optional<std::wstring> gSelect; // nothing: press Cancel
 UINT_PTR gBrowserTimer = 0;
 
+struct TextSearch {
+    const std::wstring* text;
+    bool found;
+};
+
+BOOL CALLBACK MatchText(HWND child, LPARAM lp)
+{
+    auto* s = reinterpret_cast<TextSearch*>(lp);
+    if (TextOf(child) == *s->text)
+        s->found = true;
+    return !s->found;
+}
+
 bool HasText(HWND parent, const std::wstring& text)
 {
-    struct Search {
-        const std::wstring* text;
-        bool found;
-    } search{&text, false};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            if (TextOf(child) == *s->text)
-                s->found = true;
-            return !s->found;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TextSearch search{&text, false};
+    ::EnumChildWindows(parent, &MatchText, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+BOOL CALLBACK FindBrowser(HWND w, LPARAM lp)
+{
+    if (::IsWindowVisible(w) && HasText(w, L"Startnet++ installation folder"))
+        *reinterpret_cast<HWND*>(lp) = w;
+    return TRUE;
 }
 
 HWND gMain = nullptr;
 
 void CALLBACK DriveBrowser(HWND, UINT, UINT_PTR, DWORD)
 {
-    struct Found {
-        HWND browser = nullptr;
-    } found;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM lp) -> BOOL {
-            if (::IsWindowVisible(w) && HasText(w, L"Startnet++ installation folder"))
-                reinterpret_cast<Found*>(lp)->browser = w;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    if (!found.browser)
+    HWND browser = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBrowser, reinterpret_cast<LPARAM>(&browser));
+    if (!browser)
         return; // not open yet
     ::KillTimer(nullptr, gBrowserTimer);
     gBrowser.found = true;
-    gBrowser.owner = ::GetWindow(found.browser, GW_OWNER);
+    gBrowser.owner = ::GetWindow(browser, GW_OWNER);
     gBrowser.ownerEnabled = ::IsWindowEnabled(gMain) != FALSE;
     if (gSelect) {
-        ::SendMessageW(found.browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(gSelect->c_str()));
-        ::PostMessageW(found.browser, WM_COMMAND, IDOK, 0);
+        ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(gSelect->c_str()));
+        ::PostMessageW(browser, WM_COMMAND, IDOK, 0);
     } else {
-        ::PostMessageW(found.browser, WM_COMMAND, IDCANCEL, 0);
+        ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
     }
 }
 
