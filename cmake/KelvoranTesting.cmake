@@ -20,7 +20,8 @@ endif()
 # run then leaves those tests out.
 function(kelvoran_add_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;RUNS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  # PrivateTemp.cpp: each test process gets a temporary folder of its own.
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/PrivateTemp.cpp)
   target_link_libraries(${name} PRIVATE kelvoran_test_support GTest::gtest_main ${ARG_LIBS})
   kelvoran_warnings(${name})
   if(CMAKE_CROSSCOMPILING)

@@ -56,6 +56,7 @@ void TForm1::CreateControls()
 
     ButDir = Place<TXMButton>(this, id::ButDir, 294, 19, 43, 24);
     ButDir->SetTabOrder(2);
+    ButDir->OnClick = [this](ui::TObject* sender) { ButDirClick(sender); };
 
     GauLog = Place<TMyGauge>(this, id::GauLog, 8, 50, 329, 22);
     GauLog->SetMaxValue(100);
@@ -77,6 +78,7 @@ void TForm1::CreateControls()
     ButHelp = Place<TXMButton>(this, id::ButHelp, 8, 303, 79, 29);
     ButHelp->SetBitmapKind(TBitmapKind::bkHelp);
     ButHelp->SetTabOrder(5);
+    ButHelp->OnClick = [this](ui::TObject* sender) { ButHelpClick(sender); };
 
     CBScale8bit = Place<ui::TCheckBox>(this, id::CBScale8bit, 164, 310, 88, 17);
     CBScale8bit->SetTabOrder(6);
@@ -91,8 +93,8 @@ void TForm1::CreateControls()
 void TForm1::FormCreate()
 {
     TempDir = GetTempDirectory();
-    // The remembered settings (TempDir + "Kelvoran2.ini") are loaded into the
-    // marked controls here once the settings autosaver exists.
+    Autosaver->LoadFromFile(TempDir + kSettingsFileName);
+    Autosaver->ApplyToForm(*this);
 }
 
 void TForm1::FormDestroy()
@@ -100,8 +102,13 @@ void TForm1::FormDestroy()
     // Exactly empty: blanks count as a folder.
     if (EdStarnet->Text().empty())
         return;
-    // The marked controls are gathered and written to the settings file here
-    // once the settings autosaver exists.
+    // A control name that cannot be a key throws: then nothing is written,
+    // and the throw must not leave the destructor this runs in.
+    try {
+        Autosaver->CollectFromForm(*this);
+        Autosaver->SaveToFile(TempDir + kSettingsFileName);
+    } catch (...) {
+    }
 }
 
 } // namespace kv

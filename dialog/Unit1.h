@@ -8,15 +8,13 @@
 #include "controls/FCButton.h"
 #include "controls/FCGauge.h"
 #include "dialog/GaugeProgress.h"
+#include "settings/LibAutosave.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 
 namespace kv {
-
-// The Tag that marks a control whose value is remembered between sessions.
-constexpr intptr_t AUTOSAVE_TAG = 12345;
 
 class TForm1 : public ui::TForm {
 public:
@@ -51,6 +49,9 @@ public:
     // Whether the last RunTool ran the tool to its end (RunCaptured's 0);
     // otherwise it has logged why not.
     bool ToolRan = false;
+    // "...": the folder browser fills EdStarnet. Help: opens the read-me.
+    void ButDirClick(ui::TObject* sender);
+    void ButHelpClick(ui::TObject* sender);
 
 private:
     void CreateControls();

@@ -17,6 +17,8 @@ KV_PLUGIN_API int kv_auto_set_text(void* control, const char* text);
 KV_PLUGIN_API int kv_auto_set_checked(void* control, int checked);
 // Clicks the control as the user would (nothing happens when it is disabled or hidden). Returns 1 when clicked.
 KV_PLUGIN_API int kv_auto_click(void* control);
+// 1 when the check box or radio button is checked, 0 when not, -1 when not applicable.
+KV_PLUGIN_API int kv_auto_get_checked(void* control);
 // Copies the control's text (a memo's lines joined with CR LF), NUL-terminated
 // and cut to size, and returns the full length in bytes without the NUL.
 KV_PLUGIN_API std::size_t kv_auto_get_text(void* control, char* buffer, std::size_t size);

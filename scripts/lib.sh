@@ -11,6 +11,7 @@ KELVORAN_PACKAGES=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine64-tools libwine-dev fonts-wine
   xvfb xauth imagemagick
+  clang-14 libclang-rt-14-dev
 )
 
 # What the 32-bit Windows tests need besides: 32-bit Wine and, for the 32-bit

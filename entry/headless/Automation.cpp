@@ -58,6 +58,16 @@ int kv_auto_set_checked(void* control, int checked)
     }
 }
 
+int kv_auto_get_checked(void* control)
+{
+    try {
+        auto* button = dynamic_cast<kv::ui::TButtonControl*>(AsControl(control));
+        return button ? (button->Checked() ? 1 : 0) : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
 int kv_auto_click(void* control)
 {
     try {

@@ -2,6 +2,7 @@
 // inherit it), and put back afterwards.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -31,5 +32,9 @@ UnwritableTemp UnwritableTempFor(const std::u16string& scratch);
 
 // The variables that name the user's temporary folder on this platform.
 const char* const* TempVariables();
+
+// Points those variables at folder, for this process and the programs it
+// starts, for the rest of the process.
+void UseTemporaryFolder(const std::filesystem::path& folder);
 
 } // namespace kv::test

@@ -36,6 +36,8 @@ public:
     virtual bool CheckEightBit(std::string& error) = 0;
     // Clicks Start; returns once the click has been handled.
     virtual bool ClickStart(std::string& error) = 0;
+    // The folder box's text and whether "Image is 8 bit" is checked.
+    virtual bool ReadState(std::string& folder, bool& eightBit, std::string& error) = 0;
     // The log's text, lines separated by CR LF or LF.
     virtual bool ReadLog(std::string& text, std::string& error) = 0;
     // From now on observer hears each new value of the dialog's gauge, also

@@ -70,6 +70,13 @@ struct GaugeRecord {
 // The steps done while the dialog is up: the user's actions, then the log.
 bool DriveDialog(const HostOptions& options, DialogDriver& driver, GaugeRecord& gauge, std::string& error)
 {
+    if (options.printState) {
+        std::string folder;
+        bool eightBit = false;
+        if (!driver.ReadState(folder, eightBit, error))
+            return false;
+        std::printf("folder: %s\neight-bit: %d\n", folder.c_str(), eightBit ? 1 : 0);
+    }
     if (options.printGauge) {
         const bool watching = driver.WatchGauge(
             [&driver, &gauge](int32_t value) {

@@ -7,7 +7,7 @@ namespace kv::host {
 const char* const kUsage =
     "usage: kelvoran-host --plugin PATH [--image FILE | --raw WIDTH HEIGHT CHANNELS FILE]\n"
     "                     [--folder DIR] [--eight-bit] [--start] [--save FILE] [--save-raw FILE]\n"
-    "                     [--print-log] [--commands] [--print-gauge] [--interactive] [--help]\n"
+    "                     [--print-log] [--print-state] [--commands] [--print-gauge] [--interactive] [--help]\n"
     "  --plugin PATH    the plug-in library to load\n"
     "  --image FILE     open a TIFF (grey or RGB, 8, 16 or 32 bits per sample)\n"
     "  --raw W H C FILE open little-endian float32 planes (code 0, then 2, then 3; C is 1 or 3)\n"
@@ -17,6 +17,7 @@ const char* const kUsage =
     "  --save FILE      write the image as a 16-bit TIFF afterwards\n"
     "  --save-raw FILE  write the image as float32 planes, in the --raw layout\n"
     "  --print-log      print the dialog's log afterwards\n"
+    "  --print-state    print the folder box and the 8-bit box as the dialog opened\n"
     "  --commands       print the callback commands received, one per line\n"
     "  --print-gauge    print each gauge value seen while Start ran (\"gauge V start 0|1 ticks T paints P\":\n"
     "                   Start's state, the host's 100 ms timer ticks and the gauge's repaints so far),\n"
@@ -134,6 +135,8 @@ private:
             Flag(arg, options_.start);
         else if (arg == "--print-log")
             Flag(arg, options_.printLog);
+        else if (arg == "--print-state")
+            Flag(arg, options_.printState);
         else if (arg == "--commands")
             Flag(arg, options_.printCommands);
         else if (arg == "--print-gauge")

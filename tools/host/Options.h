@@ -26,6 +26,7 @@ struct HostOptions {
     std::optional<std::string> save;
     std::optional<std::string> saveRaw;
     bool printLog = false;
+    bool printState = false;
     bool printCommands = false;
     bool printGauge = false;
     bool interactive = false;

@@ -32,3 +32,12 @@ const char* const* TempVariables()
 }
 
 } // namespace kv::test
+
+namespace kv::test {
+
+void UseTemporaryFolder(const std::filesystem::path& folder)
+{
+    ::setenv("TMPDIR", folder.c_str(), 1);
+}
+
+} // namespace kv::test

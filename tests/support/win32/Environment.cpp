@@ -42,3 +42,14 @@ const char* const* TempVariables()
 }
 
 } // namespace kv::test
+
+namespace kv::test {
+
+void UseTemporaryFolder(const std::filesystem::path& folder)
+{
+    // The temporary-path query looks at TMP, then TEMP.
+    ::SetEnvironmentVariableW(L"TMP", folder.c_str());
+    ::SetEnvironmentVariableW(L"TEMP", folder.c_str());
+}
+
+} // namespace kv::test

@@ -23,7 +23,7 @@ std::vector<std::string> Split(const std::string& line)
 TEST(HostOptions, FullScriptedRun)
 {
     const auto parsed = ParseOptions(Split("--plugin p.so --raw 3 2 3 in.raw --folder C:/sn --eight-bit --start "
-                                           "--save out.tif --save-raw out.raw --print-log --commands"));
+                                           "--save out.tif --save-raw out.raw --print-log --print-state --commands"));
     ASSERT_TRUE(parsed.options) << parsed.error;
     const HostOptions& o = *parsed.options;
     EXPECT_EQ(o.plugin, "p.so");
@@ -34,7 +34,7 @@ TEST(HostOptions, FullScriptedRun)
     EXPECT_EQ(o.raw->file, "in.raw");
     EXPECT_FALSE(o.image);
     EXPECT_EQ(o.folder, "C:/sn");
-    EXPECT_TRUE(o.eightBit && o.start && o.printLog && o.printCommands);
+    EXPECT_TRUE(o.eightBit && o.start && o.printLog && o.printState && o.printCommands);
     EXPECT_FALSE(o.interactive || o.help);
     EXPECT_EQ(o.save, "out.tif");
     EXPECT_EQ(o.saveRaw, "out.raw");
@@ -46,7 +46,7 @@ TEST(HostOptions, MinimalRunAndDefaults)
     ASSERT_TRUE(parsed.options);
     const HostOptions& o = *parsed.options;
     EXPECT_FALSE(o.image || o.raw || o.folder || o.save || o.saveRaw);
-    EXPECT_FALSE(o.eightBit || o.start || o.printLog || o.printCommands || o.interactive || o.help);
+    EXPECT_FALSE(o.eightBit || o.start || o.printLog || o.printState || o.printCommands || o.interactive || o.help);
 }
 
 TEST(HostOptions, ValuesAreTakenAsTheyAre)

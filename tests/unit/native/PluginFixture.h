@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "dialog/Unit1.h"
 #include "entry/PluginState.h"
 #include "entry/plugin.h"
+#include "os/TempDirectory.h"
+#include "settings/LibAutosave.h"
 #include "ui/Application.h"
 #include "ui/headless/MessageBoxLog.h"
 
@@ -25,6 +29,10 @@ protected:
             delete ui::Application().Components(ui::Application().ComponentCount() - 1);
         Form1 = nullptr;
         ui::headless::RecordedMessageBoxes().clear();
+        // What a test's dialog remembered stays out of the next test.
+        Autosaver->Lines.clear();
+        std::error_code ignored;
+        std::filesystem::remove(std::filesystem::path(GetTempDirectory() + kSettingsFileName), ignored);
     }
 
     // The dialogs the application object owns now.

@@ -18,6 +18,7 @@ class AutomationDriver final : public DialogDriver {
 public:
     bool Resolve(const PluginLibrary& library, std::string& error)
     {
+        library_ = &library;
         return ResolveExport(library, "kv_auto_find", find_, error) &&
                ResolveExport(library, "kv_auto_set_text", setText_, error) &&
                ResolveExport(library, "kv_auto_set_checked", setChecked_, error) &&
@@ -47,14 +48,27 @@ public:
         return button != nullptr && Check(click_(button), "ButStart did not take the click (disabled or hidden)", error);
     }
 
+    bool ReadState(std::string& folder, bool& eightBit, std::string& error) override
+    {
+        // Looked up only here, so that plug-ins without it still serve the other options.
+        if (!getChecked_ && !ResolveExport(*library_, "kv_auto_get_checked", getChecked_, error))
+            return false;
+        void* edit = Find(id::EdStarnet, error);
+        void* box = edit ? Find(id::CBScale8bit, error) : nullptr;
+        if (box == nullptr)
+            return false;
+        folder = Text(edit);
+        const int checked = getChecked_(box);
+        eightBit = checked == 1;
+        return Check(checked >= 0 ? 1 : 0, "CBScale8bit has no checked state", error);
+    }
+
     bool ReadLog(std::string& text, std::string& error) override
     {
         void* memo = Find(id::MemoLog, error);
         if (memo == nullptr)
             return false;
-        char probe[1];
-        text.assign(getText_(memo, probe, sizeof probe) + 1, '\0');
-        text.resize(std::min(text.size() - 1, getText_(memo, text.data(), text.size())));
+        text = Text(memo);
         return true;
     }
 
@@ -90,6 +104,14 @@ public:
     }
 
 private:
+    std::string Text(void* control)
+    {
+        char probe[1];
+        std::string text(getText_(control, probe, sizeof probe) + 1, '\0');
+        text.resize(std::min(text.size() - 1, getText_(control, text.data(), text.size())));
+        return text;
+    }
+
     void* Find(const dialog_identity::ControlIdentity& identity, std::string& error)
     {
         const std::string name = os::Utf16ToUtf8(identity.name);
@@ -130,6 +152,8 @@ private:
     decltype(&kv_auto_is_enabled) isEnabled_ = nullptr;
     decltype(&kv_auto_watch_progress) watch_ = nullptr;
     std::function<void(int32_t)> observer_;
+    decltype(&kv_auto_get_checked) getChecked_ = nullptr;
+    const PluginLibrary* library_ = nullptr;
 };
 
 } // namespace

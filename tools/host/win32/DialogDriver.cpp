@@ -74,6 +74,19 @@ public:
         return true;
     }
 
+    bool ReadState(std::string& folder, bool& eightBit, std::string& error) override
+    {
+        HWND dialog = Dialog(error);
+        HWND edit = Control(FindEdit(dialog, false), "the folder box (single-line EDIT)", error);
+        HWND box = edit ? Control(FindButton(dialog, L"Image is 8 bit"), "the check box \"Image is 8 bit\"", error) : nullptr;
+        if (box == nullptr)
+            return false;
+        const std::wstring wide = WindowText(edit);
+        folder = kv::os::Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
+        eightBit = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return true;
+    }
+
     bool ReadLog(std::string& text, std::string& error) override
     {
         HWND memo = Control(FindControl(Dialog(error), id::MemoLog), "the log (MemoLog)", error);
