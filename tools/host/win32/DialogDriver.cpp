@@ -77,8 +77,8 @@ public:
     bool ReadState(std::string& folder, bool& eightBit, std::string& error) override
     {
         HWND dialog = Dialog(error);
-        HWND edit = Control(FindEdit(dialog, false), "the folder box (single-line EDIT)", error);
-        HWND box = edit ? Control(FindButton(dialog, L"Image is 8 bit"), "the check box \"Image is 8 bit\"", error) : nullptr;
+        HWND edit = Control(FindControl(dialog, id::EdStarnet), "the folder box (EdStarnet)", error);
+        HWND box = edit ? Control(FindControl(dialog, id::CBScale8bit), "the check box \"Image is 8 bit\"", error) : nullptr;
         if (box == nullptr)
             return false;
         const std::wstring wide = WindowText(edit);
