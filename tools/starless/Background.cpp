@@ -53,47 +53,27 @@ Plane Interpolate(const std::vector<float>& grid, int32_t tilesX, int32_t tilesY
 
 } // namespace
 
-Background EstimateBackground(const Plane& image, int32_t tile, int threads)
+Background EstimateNoise(const Plane& image, int32_t tile, int threads)
 {
     const int32_t tilesX = std::max(1, (image.w + tile / 2) / tile);
     const int32_t tilesY = std::max(1, (image.h + tile / 2) / tile);
-    std::vector<float> level(static_cast<std::size_t>(tilesX) * tilesY), noise(level.size());
+    std::vector<float> noise(static_cast<std::size_t>(tilesX) * tilesY);
     ParallelFor(tilesY, threads, [&](int ty) {
-        std::vector<float> values, work, differences;
+        std::vector<float> differences;
         for (int32_t tx = 0; tx < tilesX; ++tx) {
             const int32_t x0 = tx * image.w / tilesX, x1 = (tx + 1) * image.w / tilesX;
             const int32_t y0 = ty * image.h / tilesY, y1 = (ty + 1) * image.h / tilesY;
-            values.clear();
             differences.clear();
             for (int32_t y = y0; y < y1; ++y)
-                for (int32_t x = x0; x < x1; ++x) {
-                    values.push_back(image.At(x, y));
-                    if (x + 1 < x1)
-                        differences.push_back(std::abs(image.At(x + 1, y) - image.At(x, y)));
-                }
+                for (int32_t x = x0; x + 1 < x1; ++x)
+                    differences.push_back(std::abs(image.At(x + 1, y) - image.At(x, y)));
             const float sigma = NoiseFromDifferences(differences);
-            // Median, then twice more over the values within 3 sigma of it,
-            // which drops the stars.
-            work = values;
-            float median = MedianOf(work);
-            for (int pass = 0; pass < 2; ++pass) {
-                work.clear();
-                for (float v : values)
-                    if (std::abs(v - median) <= 3 * sigma)
-                        work.push_back(v);
-                if (work.size() < values.size() / 4)
-                    break;
-                median = MedianOf(work);
-            }
-            const std::size_t i = static_cast<std::size_t>(ty) * tilesX + tx;
-            level[i] = median;
-            noise[i] = std::max(sigma, 1e-3f);
+            noise[static_cast<std::size_t>(ty) * tilesX + tx] = std::max(sigma, 1e-3f);
         }
     });
     // The tiles are equal shares of the image: their centres lie a share apart.
     const double stepX = double(image.w) / tilesX, stepY = double(image.h) / tilesY;
     Background b;
-    b.level = Interpolate(level, tilesX, tilesY, stepX, stepY, image.w, image.h, threads);
     b.noise = Interpolate(noise, tilesX, tilesY, stepX, stepY, image.w, image.h, threads);
     return b;
 }

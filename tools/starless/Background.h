@@ -1,5 +1,5 @@
-// The smooth sky under the stars and the pixel noise, estimated per tile and
-// interpolated, and the small Gaussian smoothing the detection works on.
+// The pixel noise, estimated per tile and interpolated, and the smoothings
+// the detection works on.
 #pragma once
 
 #include "tools/starless/Plane.h"
@@ -7,12 +7,11 @@
 namespace kv::starless {
 
 struct Background {
-    Plane level; // sigma-clipped median per tile, interpolated bilinearly
-    Plane noise; // pixel noise (sigma) per tile, likewise
+    Plane noise; // pixel noise (sigma) per tile, interpolated bilinearly
 };
 
 // tile: side of the estimation tiles in pixels.
-Background EstimateBackground(const Plane& image, int32_t tile, int threads);
+Background EstimateNoise(const Plane& image, int32_t tile, int threads);
 
 // Gaussian smoothing with sigma 1 pixel (7 taps), edges clamped. Noise of
 // independent pixels is scaled by kSmoothNoise.

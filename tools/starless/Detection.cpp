@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace kv::starless {
 
@@ -12,7 +10,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 // Peaks are examined from this many (smoothed) noise sigmas above their surroundings.
-constexpr float kDetect = 4.0f;
+constexpr float kDetect = 3.5f;
 
 struct Directions {
     double dx[kDirections], dy[kDirections];
@@ -138,13 +136,13 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     }
     const float peak = top - floor;
     if (peak < kDetect * sigma)
-        { if (std::getenv("KV_DBG")) std::fprintf(stderr, "rej %d %d %s %.1f %.1f %.2f\n", x, y, "faint", peak, sigma, fwhm); return false; }
+        return false;
 
     // Faint peaks are taken as stars when they are no wider than a star; the
     // shape is only judged where the noise allows it.
     if (!star.saturated) {
         if (fwhm > 9.0)
-            { if (std::getenv("KV_DBG")) std::fprintf(stderr, "rej %d %d %s %.1f %.1f %.2f\n", x, y, "fwhm", peak, sigma, fwhm); return false; }
+            return false;
         if (peak >= 15 * sigma) {
             // Round: the diameters in eight directions, compared by their quartiles.
             std::array<double, kDirections / 2> diameters;
@@ -153,7 +151,7 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
             std::sort(diameters.begin(), diameters.end());
             const double elongation = diameters[6] / std::max(0.5, diameters[1]);
             if (elongation > 1.35 + 3.0 * sigma / peak)
-                { if (std::getenv("KV_DBG")) std::fprintf(stderr, "rej %d %d %s %.1f %.1f %.2f\n", x, y, "elong", peak, sigma, fwhm); return false; }
+                return false;
         }
         if (peak >= 40 * sigma) {
             // Compact: two widths out a star's light is nearly gone, a galaxy's
@@ -170,10 +168,8 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
                 wings[static_cast<std::size_t>(k)] = (sa - under) / peak;
             }
             const double wing = MedianOf(wings);
-            if (std::getenv("KV_DBG"))
-                std::fprintf(stderr, "cand %d %d top %.0f floor %.0f peak %.0f sig %.1f fwhm %.2f wing %.3f lim %.3f\n", x, y, top, floor, peak, sigma, fwhm, wing, 0.024 + 1.0 * sigma / peak);
             if (wing > 0.024 + 1.0 * sigma / peak)
-                { if (std::getenv("KV_DBG")) std::fprintf(stderr, "rej %d %d %s %.1f %.1f %.2f\n", x, y, "wing", peak, sigma, fwhm); return false; }
+                return false;
         }
     }
 
@@ -197,12 +193,18 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     }
     const double smallest = std::max(2.0, 0.9 * std::min(fwhm, 6.0));
     for (int k = 0; k < kDirections; ++k)
-        star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * reach[k] + 1.0));
+        star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * reach[k] + 1.5));
     star.floor = floor;
     star.peak = peak;
     star.fwhm = static_cast<float>(fwhm);
-    if (std::getenv("KV_DBG")) std::fprintf(stderr, "acc %d %d %.1f %.1f %.2f r %.1f\n", x, y, peak, sigma, fwhm, star.radius[0]);
     return true;
+}
+
+// The typical mask radius of a star (its spikes may stretch the longest).
+double MedianRadius(const StarShape& s)
+{
+    std::vector<double> r(s.radius, s.radius + kDirections);
+    return MedianOf(r);
 }
 
 // How much a spike along (c, s) at distance r from (x, y) stands above the sky
@@ -246,7 +248,7 @@ void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double&
     for (const StarShape& s : stars) {
         if (!s.saturated)
             continue;
-        const double r0 = *std::max_element(s.radius, s.radius + kDirections);
+        const double r0 = MedianRadius(s);
         for (int b = 0; b < 4 * kBins; ++b) {
             const double a = b * kPi / (2 * kBins);
             double sum = 0;
@@ -261,7 +263,12 @@ void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double&
     std::array<double, kBins> sorted = profile;
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[kBins / 2];
-    const double spread = sorted[kBins * 3 / 4] - sorted[kBins / 4] + 1e-9;
+    // The spikes (and their flanks, which come out negative) move a share of
+    // the bins; the median deviation of the rest is the noise.
+    std::vector<double> deviation;
+    for (double v : profile)
+        deviation.push_back(std::abs(v - median));
+    const double spread = 1.4826 * MedianOf(deviation) + 1e-9;
     const auto best = std::max_element(profile.begin(), profile.end());
     if (*best - median < 6 * spread)
         return;
@@ -272,7 +279,7 @@ void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double&
         if (!s.saturated)
             continue;
         const float sigma = in.background.noise.At(s.x, s.y) * kSmoothNoise;
-        const double r0 = *std::max_element(s.radius, s.radius + kDirections);
+        const double r0 = MedianRadius(s);
         for (int k = 0; k < 4; ++k) {
             const double a = angle + k * kPi / 2;
             const double c = std::cos(a), sn = std::sin(a);

@@ -89,16 +89,33 @@ void Inpaint(float* plane, int32_t width, int32_t height, const std::vector<uint
         plane[i] = Upsampled(levels.front(), static_cast<int32_t>(i % w), static_cast<int32_t>(i / w));
 
     // Relaxation smooths the blocky pyramid estimate into the known border.
-    const auto neighbour = [&](std::size_t i, int dx, int dy) {
+    std::vector<uint8_t> onEdge(masked.size());
+    for (std::size_t m = 0; m < masked.size(); ++m) {
+        const std::size_t x = masked[m] % w, y = masked[m] / w;
+        onEdge[m] = x == 0 || y == 0 || x + 1 == w || static_cast<int32_t>(y) + 1 == height;
+    }
+    const auto clampedAt = [&](std::size_t i, int dx, int dy) {
         const int32_t x = std::clamp(static_cast<int32_t>(i % w) + dx, 0, width - 1);
         const int32_t y = std::clamp(static_cast<int32_t>(i / w) + dy, 0, height - 1);
         return plane[static_cast<std::size_t>(y) * w + x];
     };
-    for (int pass = 0; pass < 24; ++pass)
-        for (std::size_t i : masked)
-            plane[i] = 0.25f * (neighbour(i, -1, 0) + neighbour(i, 1, 0) + neighbour(i, 0, -1) + neighbour(i, 0, 1));
+    for (int pass = 0; pass < 10; ++pass)
+        for (std::size_t m = 0; m < masked.size(); ++m) {
+            const std::size_t i = masked[m];
+            plane[i] = onEdge[m] ? 0.25f * (clampedAt(i, -1, 0) + clampedAt(i, 1, 0) + clampedAt(i, 0, -1) + clampedAt(i, 0, 1))
+                                 : 0.25f * (plane[i - 1] + plane[i + 1] + plane[i - w] + plane[i + w]);
+        }
 
-    // Noise, from one generator per row so the result does not depend on threads.
+    // Noise, from one generator per row so the result does not depend on
+    // threads; normal deviates come from a fixed table (the filled area can
+    // hold millions of pixels).
+    static const std::vector<float> normals = [] {
+        std::vector<float> table(65536);
+        kv::sky::Prng rng(0x4E4F495345ull);
+        for (float& v : table)
+            v = static_cast<float>(rng.Normal());
+        return table;
+    }();
     std::size_t row = static_cast<std::size_t>(-1);
     kv::sky::Prng rng(seed);
     for (std::size_t i : masked) {
@@ -106,7 +123,8 @@ void Inpaint(float* plane, int32_t width, int32_t height, const std::vector<uint
             row = i / w;
             rng = kv::sky::Prng(seed ^ (row * 0x9E3779B97F4A7C15ull));
         }
-        plane[i] = std::clamp(plane[i] + static_cast<float>(rng.Normal()) * noise.v[i] * noiseScale, 0.0f, 65535.0f);
+        const float deviate = normals[static_cast<std::size_t>(rng.Next() >> 48)];
+        plane[i] = std::clamp(plane[i] + deviate * noise.v[i] * noiseScale, 0.0f, 65535.0f);
     }
 }
 

@@ -47,7 +47,7 @@ namespace {
 // One round: detect on the channels as they are, mask, fill. Progress runs
 // from first to last percent.
 void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t height, int threads, int32_t tileSide,
-                 ProgressGate& gate, int first, int last, uint64_t seed, RemovalReport& report)
+                 ProgressGate& gate, int first, int last, uint64_t seed, Background& background, RemovalReport& report)
 {
     const std::size_t n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     const auto at = [&](double f) { return first + static_cast<int>((last - first) * f); };
@@ -62,7 +62,9 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
             luminance.v[i] = sum * share;
         }
     });
-    const Background background = EstimateBackground(luminance, kBackgroundTile, threads);
+    // The noise is that of the image as given: the second round keeps it.
+    if (background.noise.v.empty())
+        background = EstimateNoise(luminance, kBackgroundTile, threads);
     const Plane smooth = SmoothSigma1(luminance, threads);
     Plane band = WideSmooth(smooth, threads);
     ParallelRows(height, threads, [&](int32_t y0, int32_t y1) {
@@ -129,8 +131,9 @@ RemovalReport RemoveStars(const std::vector<float*>& channels, int32_t width, in
     if (width > 0 && height > 0 && !channels.empty()) {
         // A second round finds the stars the first could not judge: those
         // beside brighter stars, whose light the first round has taken away.
-        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, report);
-        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, report);
+        Background background;
+        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, report);
+        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, report);
     }
     gate.Report(100);
     return report;
