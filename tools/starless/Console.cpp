@@ -4,13 +4,11 @@ namespace kv::starless {
 
 void Console::Line(std::string_view text)
 {
-    std::string line;
     if (inProgress_) {
         pause_();
-        line = "\n"; // the progress line stays on screen, ended
-        inProgress_ = false;
+        inProgress_ = false; // the line overwrites the last percentage on a terminal
     }
-    line.append(text);
+    std::string line(text);
     line += '\n';
     write_(line);
 }
@@ -24,7 +22,9 @@ void Console::Progress(int percent)
         pause_();
         inProgress_ = true;
     }
-    write_(std::to_string(percent) + "% finished\r");
+    std::string text = std::to_string(percent);
+    text.append("% finished\r");
+    write_(text);
 }
 
 } // namespace kv::starless
