@@ -69,6 +69,11 @@ public:
     {
         float lowest = in_.smooth.At(x_, y_);
         for (double r = 1.0; r <= limit; r += 1.0) {
+            // Past the edge the mirrored star would look like a neighbour:
+            // the light is taken to reach on (the cap below bounds it).
+            const double px = x_ + r * kDir.dx[k], py = y_ + r * kDir.dy[k];
+            if (px < 0 || py < 0 || px > in_.smooth.w - 1 || py > in_.smooth.h - 1)
+                return limit;
             const float v = Sample(k, r);
             if (v - floor <= tau || v > lowest + rise)
                 return r;
