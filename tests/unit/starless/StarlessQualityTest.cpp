@@ -1,0 +1,67 @@
+// The star remover on small generated skies, measured against their truth.
+// Where the method meets the goals (no change of the untouched sky, no holes,
+// extended objects kept) the limits are the goals, a little loosened. For the
+// stars still visible and the star flux left it does not reach the goals yet
+// (2 % and +-5 %); there the limits sit just above what it reaches today, so
+// that a change for the worse shows.
+#include <gtest/gtest.h>
+
+#include "tools/sky/Quality.h"
+#include "tools/sky/Sky.h"
+#include "tools/starless/StarRemover.h"
+
+namespace {
+
+struct QualityCase {
+    const char* name;
+    bool color;
+    uint64_t seed;
+};
+
+class StarlessQuality : public ::testing::TestWithParam<QualityCase> {};
+
+TEST_P(StarlessQuality, FiguresHoldOnASmallSky)
+{
+    const kv::sky::Sky sky = kv::sky::GenerateSky(kv::sky::SkyOptions{400, 300, GetParam().color, GetParam().seed, true});
+    std::vector<std::vector<float>> result = sky.image;
+    std::vector<float*> planes;
+    for (auto& c : result)
+        planes.push_back(c.data());
+    std::vector<int> seen;
+    const auto report = kv::starless::RemoveStars(planes, sky.width, sky.height, [&](int p) { seen.push_back(p); });
+    const kv::sky::QualityFigures q = kv::sky::MeasureQuality(sky, result);
+    SCOPED_TRACE(kv::sky::FormatQuality(q));
+
+    EXPECT_GT(report.stars, q.stars / 2);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), 0);
+    EXPECT_EQ(seen.back(), 100);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+
+    EXPECT_LE(q.untouchedRms, 0.0006);       // goal 0.05 % of full scale
+    EXPECT_EQ(q.holes, 0);                   // goal: none deeper than 5 %
+    EXPECT_GT(q.deepestDip, -0.01);
+    EXPECT_LE(q.worstObjectChange, 0.06);    // goal 5 % for each object
+    EXPECT_LE(q.visibleFraction, 0.55);      // goal 2 %, not reached
+    EXPECT_LE(std::abs(q.fluxLeft), 0.15);   // goal +-5 %, not reached
+}
+
+INSTANTIATE_TEST_SUITE_P(GreyAndColour, StarlessQuality,
+                         ::testing::Values(QualityCase{"Grey", false, 1}, QualityCase{"Rgb", true, 1}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// Nothing to find: an image of sky and noise alone comes back almost as it was.
+TEST(StarlessQuality, AStarlessSkyIsLeftAlone)
+{
+    kv::sky::SkyOptions options{400, 300, false, 8, true};
+    kv::sky::Sky sky = kv::sky::GenerateSky(options);
+    std::vector<float> plane = sky.truth[0];
+    const std::vector<float> before = plane;
+    kv::starless::RemoveStars({plane.data()}, 400, 300, {});
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < plane.size(); ++i)
+        changed += plane[i] != before[i];
+    EXPECT_LT(changed, plane.size() / 100) << changed << " of " << plane.size() << " pixels changed";
+}
+
+} // namespace

@@ -1,0 +1,343 @@
+#include "tools/starless/Detection.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kv::starless {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Peaks are examined from this many (smoothed) noise sigmas above their surroundings.
+constexpr float kDetect = 3.5f;
+
+struct Directions {
+    double dx[kDirections], dy[kDirections];
+    Directions()
+    {
+        for (int k = 0; k < kDirections; ++k) {
+            dx[k] = std::cos(k * 2 * kPi / kDirections);
+            dy[k] = std::sin(k * 2 * kPi / kDirections);
+        }
+    }
+};
+const Directions kDir;
+
+template <class T>
+T MedianOf(std::vector<T>& values)
+{
+    const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), mid, values.end());
+    return *mid;
+}
+
+class Analysis {
+public:
+    Analysis(const DetectionInput& in, int32_t x, int32_t y) : in_(in), x_(x), y_(y) {}
+
+    float Sample(int k, double r) const { return in_.smooth.Bilinear(x_ + r * kDir.dx[k], y_ + r * kDir.dy[k]); }
+
+    // Median of the smoothed luminance on three rings from radius r outward.
+    float RingMedian(double r)
+    {
+        ring_.clear();
+        for (int j = 0; j < 3; ++j)
+            for (int k = 0; k < kDirections; ++k) {
+                const double a = (k + 0.5 * j) * 2 * kPi / kDirections;
+                ring_.push_back(in_.smooth.Bilinear(x_ + (r + j) * std::cos(a), y_ + (r + j) * std::sin(a)));
+            }
+        return MedianOf(ring_);
+    }
+
+    // Where the profile along direction k first falls to level (interpolated), up to limit.
+    double Crossing(int k, float level, double limit) const
+    {
+        float previous = in_.smooth.At(x_, y_);
+        for (double r = 0.5; r <= limit; r += 0.5) {
+            const float v = Sample(k, r);
+            if (v <= level)
+                return r - 0.5 + 0.5 * (previous - level) / std::max(1e-6f, previous - v);
+            previous = v;
+        }
+        return limit;
+    }
+
+    // How far the star's light reaches along direction k: until it is within
+    // tau of floor, or the profile climbs again (another object).
+    double Reach(int k, float floor, float tau, float rise, double limit) const
+    {
+        float lowest = in_.smooth.At(x_, y_);
+        for (double r = 1.0; r <= limit; r += 1.0) {
+            // Past the edge the mirrored star would look like a neighbour:
+            // the light is taken to reach on (the cap below bounds it).
+            const double px = x_ + r * kDir.dx[k], py = y_ + r * kDir.dy[k];
+            if (px < 0 || py < 0 || px > in_.smooth.w - 1 || py > in_.smooth.h - 1)
+                return limit;
+            const float v = Sample(k, r);
+            if (v - floor <= tau || v > lowest + rise)
+                return r;
+            lowest = std::min(lowest, v);
+        }
+        return limit;
+    }
+
+    bool Saturated() const
+    {
+        int clipped = 0;
+        for (int32_t y = std::max(0, y_ - 1); y <= std::min(in_.smooth.h - 1, y_ + 1); ++y)
+            for (int32_t x = std::max(0, x_ - 1); x <= std::min(in_.smooth.w - 1, x_ + 1); ++x)
+                for (const float* c : in_.channels)
+                    if (c[in_.smooth.Index(x, y)] >= in_.saturation) {
+                        ++clipped;
+                        break;
+                    }
+        return clipped >= 2;
+    }
+
+private:
+    const DetectionInput& in_;
+    int32_t x_, y_;
+    std::vector<float> ring_;
+};
+
+bool IsPeak(const Plane& s, int32_t x, int32_t y)
+{
+    const float v = s.At(x, y);
+    const std::size_t i = s.Index(x, y);
+    for (int32_t dy = -2; dy <= 2; ++dy)
+        for (int32_t dx = -2; dx <= 2; ++dx) {
+            const int32_t nx = x + dx, ny = y + dy;
+            if ((dx == 0 && dy == 0) || nx < 0 || ny < 0 || nx >= s.w || ny >= s.h)
+                continue;
+            const float u = s.At(nx, ny);
+            if (u > v || (u == v && s.Index(nx, ny) < i))
+                return false;
+        }
+    return true;
+}
+
+bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
+{
+    Analysis a(in, x, y);
+    const float top = in.smooth.At(x, y);
+    const float sigma = in.background.noise.At(x, y) * kSmoothNoise;
+    star.x = x;
+    star.y = y;
+    star.saturated = a.Saturated();
+    const double halfLimit = star.saturated ? 150.0 : 30.0;
+
+    // Level and width, twice: the level is taken on a ring three widths out.
+    double fwhm = 3.0;
+    float floor = 0;
+    double half[kDirections];
+    for (int pass = 0; pass < 2; ++pass) {
+        floor = a.RingMedian(std::max(5.0, 3.0 * fwhm + 2.0));
+        const float level = floor + (top - floor) / 2;
+        std::vector<double> h(kDirections);
+        for (int k = 0; k < kDirections; ++k)
+            h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, level, halfLimit);
+        fwhm = 2 * MedianOf(h);
+    }
+    const float peak = top - floor;
+    if (peak < kDetect * sigma)
+        return false;
+
+    // Faint peaks are taken as stars when they are no wider than a star; the
+    // shape is only judged where the noise allows it.
+    if (!star.saturated) {
+        if (fwhm > 9.0)
+            return false;
+        if (peak >= 15 * sigma) {
+            // Round: the diameters in eight directions, compared by their quartiles.
+            std::array<double, kDirections / 2> diameters;
+            for (int k = 0; k < kDirections / 2; ++k)
+                diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
+            std::sort(diameters.begin(), diameters.end());
+            const double elongation = diameters[6] / std::max(0.5, diameters[1]);
+            if (elongation > 1.35 + 3.0 * sigma / peak)
+                return false;
+        }
+        if (peak >= 40 * sigma) {
+            // Compact: two widths out a star's light is nearly gone, a galaxy's
+            // is not. Along each direction the level under that point is
+            // extrapolated from two points farther out, so that a slope of the
+            // sky or a neighbour does not count as wing; the median of the
+            // directions decides.
+            const double ra = 2.0 * fwhm, rb = 3.0 * fwhm + 2.0, rc = 4.0 * fwhm + 4.0;
+            std::vector<double> wings(kDirections);
+            for (int k = 0; k < kDirections; ++k) {
+                const auto mean3 = [&](double r) { return (a.Sample(k, r - 0.7) + a.Sample(k, r) + a.Sample(k, r + 0.7)) / 3.0; };
+                const double sa = mean3(ra), sb = mean3(rb), sc = mean3(rc);
+                const double under = sb + (sb - sc) * (rb - ra) / (rc - rb);
+                wings[static_cast<std::size_t>(k)] = (sa - under) / peak;
+            }
+            const double wing = MedianOf(wings);
+            if (wing > 0.024 + 1.0 * sigma / peak)
+                return false;
+        }
+    }
+
+    // The mask: how far the light reaches in each direction, against a level
+    // taken farther out for bright stars (whose wings lift the first ring).
+    const float tau = 1.5f * sigma, rise = 3.0f * sigma;
+    const double reachLimit = star.saturated ? 300.0 : 6.0 * fwhm + 10.0;
+    double reach[kDirections];
+    for (int pass = 0; pass < (peak > 100 * sigma ? 2 : 1); ++pass) {
+        double longest = 0;
+        std::vector<double> r(kDirections);
+        for (int k = 0; k < kDirections; ++k) {
+            r[static_cast<std::size_t>(k)] = reach[k] = a.Reach(k, floor, tau, rise, reachLimit);
+            longest = std::max(longest, reach[k]);
+        }
+        const double typical = MedianOf(r);
+        for (double& v : reach)
+            v = std::min(v, 1.5 * typical + 1.0);
+        if (pass == 0 && peak > 100 * sigma)
+            floor = std::min(floor, a.RingMedian(1.3 * longest + 3.0));
+    }
+    const double smallest = std::max(2.0, 0.9 * std::min(fwhm, 6.0));
+    for (int k = 0; k < kDirections; ++k)
+        star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * reach[k] + 1.5));
+    star.floor = floor;
+    star.peak = peak;
+    star.fwhm = static_cast<float>(fwhm);
+    return true;
+}
+
+// The typical mask radius of a star (its spikes may stretch the longest).
+double MedianRadius(const StarShape& s)
+{
+    std::vector<double> r(s.radius, s.radius + kDirections);
+    return MedianOf(r);
+}
+
+// How much a spike along (c, s) at distance r from (x, y) stands above the sky
+// five pixels to either side of it; the spike may sit a pixel off the line.
+float Contrast(const Plane& p, int32_t x, int32_t y, double c, double s, double r)
+{
+    float line = -1e30f;
+    for (int side = -1; side <= 1; ++side)
+        line = std::max(line, p.Bilinear(x + r * c - side * s, y + r * s + side * c));
+    const float beside = 0.5f * (p.Bilinear(x + r * c - 5 * s, y + r * s + 5 * c) + p.Bilinear(x + r * c + 5 * s, y + r * s - 5 * c));
+    return line - beside;
+}
+
+} // namespace
+
+std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y0, int32_t x1, int32_t y1,
+                                 int& candidates)
+{
+    std::vector<StarShape> stars;
+    const Plane& s = in.smooth;
+    for (int32_t y = y0; y < y1; ++y)
+        for (int32_t x = x0; x < x1; ++x) {
+            const std::size_t i = s.Index(x, y);
+            if (in.band.v[i] < kDetect * kBandNoise * in.background.noise.v[i] || !IsPeak(in.band, x, y))
+                continue;
+            ++candidates;
+            StarShape star;
+            if (Analyse(in, x, y, star))
+                stars.push_back(star);
+        }
+    return stars;
+}
+
+void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle)
+{
+    // Light along rays from the edge of each saturated star's mask outward,
+    // folded modulo 90 degrees (spikes come in crosses) into one profile.
+    constexpr int kBins = 90;
+    std::array<double, kBins> profile{};
+    int used = 0;
+    for (const StarShape& s : stars) {
+        if (!s.saturated)
+            continue;
+        const double r0 = MedianRadius(s);
+        for (int b = 0; b < 4 * kBins; ++b) {
+            const double a = b * kPi / (2 * kBins);
+            double sum = 0;
+            for (double r = r0; r < 2 * r0; r += 1.0)
+                sum += Contrast(in.smooth, s.x, s.y, std::cos(a), std::sin(a), r);
+            profile[static_cast<std::size_t>(b % kBins)] += sum / r0;
+        }
+        ++used;
+    }
+    if (used == 0)
+        return;
+    std::array<double, kBins> sorted = profile;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[kBins / 2];
+    // The spikes (and their flanks, which come out negative) move a share of
+    // the bins; the median deviation of the rest is the noise.
+    std::vector<double> deviation;
+    for (double v : profile)
+        deviation.push_back(std::abs(v - median));
+    const double spread = 1.4826 * MedianOf(deviation) + 1e-9;
+    const auto best = std::max_element(profile.begin(), profile.end());
+    if (*best - median < 6 * spread)
+        return;
+    angle = static_cast<double>(best - profile.begin()) * kPi / (2 * kBins);
+
+    // Each saturated star: follow its four spikes while they stand above the level.
+    for (StarShape& s : stars) {
+        if (!s.saturated)
+            continue;
+        const float sigma = in.background.noise.At(s.x, s.y) * kSmoothNoise;
+        const double r0 = MedianRadius(s);
+        for (int k = 0; k < 4; ++k) {
+            const double a = angle + k * kPi / 2;
+            const double c = std::cos(a), sn = std::sin(a);
+            double length = 0;
+            int quiet = 0;
+            for (double r = r0 * 0.5; r < 1500 && quiet < 4; r += 1.0) {
+                if (Contrast(in.smooth, s.x, s.y, c, sn, r) > 3 * sigma) {
+                    length = r;
+                    quiet = 0;
+                } else {
+                    ++quiet;
+                }
+            }
+            s.spike[k] = length > r0 ? static_cast<float>(1.15 * length + 3) : 0.0f;
+        }
+    }
+}
+
+void PaintMasks(const std::vector<StarShape>& stars, double spikeAngle, int32_t w, int32_t h, std::vector<uint8_t>& mask)
+{
+    for (const StarShape& s : stars) {
+        const float reach = *std::max_element(s.radius, s.radius + kDirections);
+        const int32_t r = static_cast<int32_t>(std::ceil(reach));
+        for (int32_t y = std::max(0, s.y - r); y <= std::min(h - 1, s.y + r); ++y)
+            for (int32_t x = std::max(0, s.x - r); x <= std::min(w - 1, s.x + r); ++x) {
+                const double dx = x - s.x, dy = y - s.y;
+                const double d = std::sqrt(dx * dx + dy * dy);
+                if (d > reach)
+                    continue;
+                // The radius between the two nearest directions.
+                double t = std::atan2(dy, dx) / (2 * kPi) * kDirections;
+                if (t < 0)
+                    t += kDirections;
+                const int k0 = static_cast<int>(t) % kDirections, k1 = (k0 + 1) % kDirections;
+                const double f = t - std::floor(t);
+                if (d <= s.radius[k0] * (1 - f) + s.radius[k1] * f)
+                    mask[static_cast<std::size_t>(y) * w + x] = 1;
+            }
+        for (int k = 0; k < 4; ++k) {
+            if (s.spike[k] <= 0)
+                continue;
+            const double a = spikeAngle + k * kPi / 2;
+            const double c = std::cos(a), sn = std::sin(a);
+            constexpr double kHalfWidth = 3.0;
+            for (double t = 0; t <= s.spike[k]; t += 0.5)
+                for (double across = -kHalfWidth; across <= kHalfWidth; across += 0.5) {
+                    const int32_t x = static_cast<int32_t>(std::lround(s.x + t * c - across * sn));
+                    const int32_t y = static_cast<int32_t>(std::lround(s.y + t * sn + across * c));
+                    if (x >= 0 && y >= 0 && x < w && y < h)
+                        mask[static_cast<std::size_t>(y) * w + x] = 1;
+                }
+        }
+    }
+}
+
+} // namespace kv::starless

@@ -1,0 +1,44 @@
+// Finding the stars and drawing their masks.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/starless/Background.h"
+
+namespace kv::starless {
+
+constexpr int kDirections = 16;
+
+struct StarShape {
+    int32_t x = 0, y = 0;
+    float floor = 0;  // the local level around the star (smoothed luminance)
+    float peak = 0;   // smoothed height above that level
+    float fwhm = 0;
+    bool saturated = false;
+    float radius[kDirections] = {}; // mask radius along each direction (angle k * 22.5 degrees)
+    float spike[4] = {};            // mask length along each spike direction, 0 for none
+};
+
+struct DetectionInput {
+    const Plane& luminance;
+    const Plane& smooth; // the luminance smoothed with sigma 1
+    const Plane& band;   // smooth minus a wide smoothing of it: stars stand out, slopes vanish
+    const Background& background;
+    const std::vector<const float*>& channels; // for saturation
+    float saturation; // a sample at or above this is clipped
+};
+
+// The stars whose peaks lie in [x0, x1) x [y0, y1). candidates counts the peaks examined.
+std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y0, int32_t x1, int32_t y1,
+                                 int& candidates);
+
+// The direction of the diffraction spikes (radians, modulo 90 degrees) seen
+// around the saturated stars, and for each of them how far its spikes reach.
+// Nothing is set when no spikes stand out.
+void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle);
+
+// Marks (sets to 1) the pixels each star covers: its shaped disk and its spikes.
+void PaintMasks(const std::vector<StarShape>& stars, double spikeAngle, int32_t w, int32_t h, std::vector<uint8_t>& mask);
+
+} // namespace kv::starless
