@@ -1,5 +1,6 @@
 #include "settings/ControlKinds.h"
 
+#include "controls/CheckControlKinds.h"
 #include "settings/SettingsText.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
@@ -63,6 +64,30 @@ constexpr ControlKind CheckedKind(const char* name)
     return {name, &Is<T>, &CollectChecked<T>, &ApplyChecked<T>, false};
 }
 
+// The owner-drawn check box and radio button, reached through the controls'
+// own kind test (the 32-bit build has neither, and there they never match).
+template <CheckControlKind K>
+bool IsCheckControl(ui::TComponent& component)
+{
+    return KindOfCheckControl(&component) == K;
+}
+
+std::u16string CollectCheckControl(ui::TComponent& component)
+{
+    return CheckControlChecked(&component) ? u"1" : u"0";
+}
+
+void ApplyCheckControl(ui::TComponent& component, std::u16string_view value)
+{
+    SetCheckControlChecked(&component, ValueAsInteger(value) != 0);
+}
+
+template <CheckControlKind K>
+constexpr ControlKind OwnerDrawnKind(const char* name)
+{
+    return {name, &IsCheckControl<K>, &CollectCheckControl, &ApplyCheckControl, false};
+}
+
 // Any class with ItemIndex() and SetItemIndex(int32_t).
 template <class T>
 constexpr ControlKind IndexKind(const char* name)
@@ -73,9 +98,9 @@ constexpr ControlKind IndexKind(const char* name)
 constexpr ControlKind kKinds[] = {
     {"text edit", &Is<ui::TCustomEdit>, &CollectText, &ApplyText, true},
     CheckedKind<ui::TCheckBox>("check box"),
-    // The owner-drawn check box goes here: CheckedKind<TMyChkBox>("TMyChkBox"),
+    OwnerDrawnKind<CheckControlKind::CheckBox>("TMyChkBox"),
     CheckedKind<ui::TRadioButton>("radio button"),
-    // The owner-drawn radio button goes here: CheckedKind<TMyRadButton>("TMyRadButton"),
+    OwnerDrawnKind<CheckControlKind::RadioButton>("TMyRadButton"),
     IndexKind<ui::TCustomListBox>("list box"),
     IndexKind<ui::TCustomComboBox>("combo box"),
     IndexKind<ui::TRadioGroup>("radio group"),
