@@ -43,6 +43,13 @@ public:
     // From now on observer hears each new value of the dialog's gauge, also
     // while Start runs; on Windows the host's 100 ms timer starts as well.
     virtual bool WatchGauge(std::function<void(int32_t)> observer, std::string& error) = 0;
+    // Writes what the dialog shows now as a 24-bit BMP file.
+    virtual bool SaveDialogPicture(const std::string& path, std::string& error)
+    {
+        (void)path;
+        error = "a picture of the dialog needs a build with windows (this one is headless)";
+        return false;
+    }
     // Whether Start takes clicks.
     virtual bool StartEnabled(bool& enabled, std::string& error) = 0;
     // Ticks of the host's timer and paints of the dialog so far (0 where the

@@ -65,6 +65,8 @@ struct GaugeRecord {
     std::vector<GaugeEvent> events;
     bool startEnabledAfter = false;
     bool failed = false;
+    bool pictureTaken = false;
+    std::string pictureError;
 };
 
 // The steps done while the dialog is up: the user's actions, then the log.
@@ -77,13 +79,16 @@ bool DriveDialog(const HostOptions& options, DialogDriver& driver, GaugeRecord& 
             return false;
         std::printf("folder: %s\neight-bit: %d\n", folder.c_str(), eightBit ? 1 : 0);
     }
-    if (options.printGauge) {
+    if (options.printGauge || options.screenshot) {
         const bool watching = driver.WatchGauge(
-            [&driver, &gauge](int32_t value) {
+            [&options, &driver, &gauge](int32_t value) {
                 bool enabled = false;
                 std::string ignored;
                 gauge.failed |= !driver.StartEnabled(enabled, ignored);
                 gauge.events.push_back({value, enabled, driver.TimerTicks(), driver.GaugePaints()});
+                // The gauge has just repainted: the picture shows the run part-way.
+                if (options.screenshot && !gauge.pictureTaken && value >= 25 && value <= 75)
+                    gauge.pictureTaken = driver.SaveDialogPicture(*options.screenshot, gauge.pictureError);
             },
             error);
         if (!watching)
@@ -163,6 +168,9 @@ int RunHost(const HostOptions& options)
     if (options.printCommands)
         for (const CommandRecord& record : session.Commands())
             std::printf("%d\n", record.command);
+    if (options.screenshot && !gauge.pictureTaken)
+        std::fprintf(stderr, "kelvoran-host: no picture of the dialog: %s\n",
+                     gauge.pictureError.empty() ? "the gauge never showed 25 to 75 %" : gauge.pictureError.c_str());
     if (options.printGauge) {
         for (const GaugeEvent& e : gauge.events)
             std::printf("gauge %d start %d ticks %d paints %d\n", e.value, e.startEnabled ? 1 : 0, e.ticks, e.paints);

@@ -7,7 +7,8 @@ namespace kv::host {
 const char* const kUsage =
     "usage: kelvoran-host --plugin PATH [--image FILE | --raw WIDTH HEIGHT CHANNELS FILE]\n"
     "                     [--folder DIR] [--eight-bit] [--start] [--save FILE] [--save-raw FILE]\n"
-    "                     [--print-log] [--print-state] [--commands] [--print-gauge] [--interactive] [--help]\n"
+    "                     [--print-log] [--print-state] [--commands] [--print-gauge] [--screenshot FILE]\n"
+    "                     [--interactive] [--help]\n"
     "  --plugin PATH    the plug-in library to load\n"
     "  --image FILE     open a TIFF (grey or RGB, 8, 16 or 32 bits per sample)\n"
     "  --raw W H C FILE open little-endian float32 planes (code 0, then 2, then 3; C is 1 or 3)\n"
@@ -22,6 +23,8 @@ const char* const kUsage =
     "  --print-gauge    print each gauge value seen while Start ran (\"gauge V start 0|1 ticks T paints P\":\n"
     "                   Start's state, the host's 100 ms timer ticks and the gauge's repaints so far),\n"
     "                   then \"after start 0|1\"\n"
+    "  --screenshot FILE  save a picture of the dialog (BMP) as the gauge first shows 25 to 75 %% while Start\n"
+    "                   runs (builds with windows)\n"
     "  --interactive    show the windows and run until the host window is closed (not with --start)\n";
 
 namespace {
@@ -141,6 +144,8 @@ private:
             Flag(arg, options_.printCommands);
         else if (arg == "--print-gauge")
             Flag(arg, options_.printGauge);
+        else if (arg == "--screenshot")
+            Text(arg, options_.screenshot);
         else if (arg == "--interactive")
             Flag(arg, options_.interactive);
         else

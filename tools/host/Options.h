@@ -29,6 +29,7 @@ struct HostOptions {
     bool printState = false;
     bool printCommands = false;
     bool printGauge = false;
+    std::optional<std::string> screenshot;
     bool interactive = false;
 };
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "os/Utf.h"
+#include "tools/host/win32/DialogPicture.h"
 #include "tools/host/win32/DialogWindows.h"
 #include "tools/host/win32/GaugeWatch.h"
 #include "tools/host/win32/HostWindow.h"
@@ -108,6 +109,12 @@ public:
         }
         window_.StartTimer();
         return true;
+    }
+
+    bool SaveDialogPicture(const std::string& path, std::string& error) override
+    {
+        HWND dialog = Dialog(error);
+        return dialog != nullptr && SaveWindowPicture(dialog, path, error);
     }
 
     bool StartEnabled(bool& enabled, std::string& error) override
