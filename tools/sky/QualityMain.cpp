@@ -1,7 +1,6 @@
 // sky-quality: measures a star remover's result against the star-free truth
 // of the sky that the same arguments generate (the seed makes it the same).
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -11,32 +10,22 @@
 #include "tools/host/TiffDecoder.h"
 #include "tools/sky/Quality.h"
 #include "tools/sky/Sky.h"
+#include "tools/sky/SkyArguments.h"
 
 namespace {
 
 constexpr const char* kUsage = "usage: sky-quality <width> <height> <grey|rgb> <seed> <result.tif>\n"
                                "  the first four as given to sky for the image the result was made from\n";
 
-template <class T>
-bool Parse(const char* text, T& value)
-{
-    const std::string s(text);
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     kv::sky::SkyOptions options;
-    const std::string kind = argc == 6 ? argv[3] : "";
-    if (argc != 6 || !Parse(argv[1], options.width) || !Parse(argv[2], options.height) ||
-        !Parse(argv[4], options.seed) || (kind != "grey" && kind != "rgb")) {
+    if (argc != 6 || !kv::sky::ParseSkyArguments(argv + 1, options)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    options.color = kind == "rgb";
     std::ifstream in(argv[5], std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     kv::host::HostImage result;

@@ -1,10 +1,10 @@
 // sky: writes a synthetic sky, its star-free truth and its star list.
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "tools/sky/Sky.h"
+#include "tools/sky/SkyArguments.h"
 #include "tools/sky/SkyFiles.h"
 
 namespace {
@@ -13,27 +13,16 @@ constexpr const char* kUsage =
     "usage: sky <width> <height> <grey|rgb> <seed> <image.tif> <truth.tif> <stars.txt>\n"
     "  width, height: 64 to 20000 pixels; seed: a whole number (the same seed gives the same files)\n";
 
-template <class T>
-bool Parse(const char* text, T& value)
-{
-    const std::string s(text);
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     kv::sky::SkyOptions options;
-    const std::string kind = argc == 8 ? argv[3] : "";
-    if (argc != 8 || !Parse(argv[1], options.width) || !Parse(argv[2], options.height) ||
-        !Parse(argv[4], options.seed) || (kind != "grey" && kind != "rgb") || options.width < 64 ||
-        options.height < 64 || options.width > 20000 || options.height > 20000) {
+    if (argc != 8 || !kv::sky::ParseSkyArguments(argv + 1, options)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    options.color = kind == "rgb";
+    const std::string kind = argv[3];
     const kv::sky::Sky sky = kv::sky::GenerateSky(options);
     if (!kv::sky::WriteSkyTiff(sky.image, sky.width, sky.height, argv[5])) {
         std::fprintf(stderr, "sky: cannot write %s\n", argv[5]);

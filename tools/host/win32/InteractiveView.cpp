@@ -24,6 +24,24 @@ std::string Utf8(const wchar_t* text)
     return os::Utf16ToUtf8(reinterpret_cast<const char16_t*>(text));
 }
 
+// The system's file dialog for a TIFF; the chosen file in UTF-8, or empty on cancel.
+std::string AskForTiff(HWND owner, bool save)
+{
+    wchar_t file[MAX_PATH] = {};
+    if (save)
+        lstrcpyW(file, L"starless.tif");
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = kTiffFilter;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrDefExt = save ? L"tif" : nullptr;
+    ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    return chosen ? Utf8(file) : std::string();
+}
+
 // The largest rectangle of the bitmap's shape centred in the client area.
 RECT FitInto(const RECT& client, int32_t width, int32_t height)
 {
@@ -151,24 +169,17 @@ void InteractiveView::Open()
         Tell("The plug-in is still working on the image; open another when it has finished.", MB_ICONWARNING);
         return;
     }
-    wchar_t file[MAX_PATH] = {};
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = window_;
-    ofn.lpstrFilter = kTiffFilter;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&ofn))
+    const std::string file = AskForTiff(window_, false);
+    if (file.empty())
         return;
     HostImage loaded;
     std::string error;
-    if (!ReadImageFile(Utf8(file), loaded, error)) {
+    if (!ReadImageFile(file, loaded, error)) {
         Tell(error, MB_ICONERROR);
         return;
     }
     session_.image = std::move(loaded);
-    SetWindowTextW(window_, (std::wstring(L"kelvoran-host - ") + file).c_str());
+    SetWindowTextW(window_, (L"kelvoran-host - " + Wide(file)).c_str());
     ImageChanged();
 }
 
@@ -178,19 +189,11 @@ void InteractiveView::Save()
         Tell("No image is open.", MB_ICONINFORMATION);
         return;
     }
-    wchar_t file[MAX_PATH] = L"starless.tif";
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = window_;
-    ofn.lpstrFilter = kTiffFilter;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrDefExt = L"tif";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameW(&ofn))
+    const std::string file = AskForTiff(window_, true);
+    if (file.empty())
         return;
     std::string error;
-    if (!SaveTiff16(Utf8(file), session_.image, error))
+    if (!SaveTiff16(file, session_.image, error))
         Tell(error, MB_ICONERROR);
 }
 
