@@ -80,7 +80,7 @@ protected:
         ASSERT_EQ(library_->Initialize(&SilentCallback, name, description, mainWindow_->Get()), 1);
         library_->Activate();
         PumpMessages();
-        for (HWND w : TopLevelWindows(L"Kelvoran v2.0"))
+        for (HWND w : PluginDialogs())
             if (::IsWindowVisible(w))
                 dialog_ = w;
         ASSERT_NE(dialog_, nullptr);

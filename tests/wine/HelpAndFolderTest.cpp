@@ -129,7 +129,7 @@ protected:
         ASSERT_EQ(initialize(&NoImage, name, description, gMain), 1);
         activate_(0, 0);
         PumpMessages();
-        const auto dialogs = TopLevelWindows(L"Kelvoran v2.0");
+        const auto dialogs = PluginDialogs();
         ASSERT_EQ(dialogs.size(), 1u);
         dialog_ = dialogs[0];
         for (const ChildInfo& c : ChildrenOf(dialog_)) {

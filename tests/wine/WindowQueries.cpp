@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "support/ExpectedDialog.h"
+
 namespace kv::test {
 
 std::wstring ClassOf(HWND hwnd)
@@ -53,6 +55,11 @@ std::vector<HWND> TopLevelWindows(const std::wstring& caption)
     CaptionSearch search{caption, {}};
     ::EnumThreadWindows(::GetCurrentThreadId(), &CollectByCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> PluginDialogs()
+{
+    return TopLevelWindows(reinterpret_cast<const wchar_t*>(expected::kCaption));
 }
 
 bool SaveScreenshot(HWND hwnd, const std::filesystem::path& file)

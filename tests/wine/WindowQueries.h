@@ -24,6 +24,8 @@ std::wstring TextOf(HWND hwnd);
 std::vector<ChildInfo> ChildrenOf(HWND parent);
 // Every top-level window of the thread with that caption.
 std::vector<HWND> TopLevelWindows(const std::wstring& caption);
+// Every top-level window of the thread with the plug-in dialog's caption.
+std::vector<HWND> PluginDialogs();
 // Copies the window's area of the screen into a 24-bit BMP file.
 bool SaveScreenshot(HWND hwnd, const std::filesystem::path& file);
 

@@ -169,7 +169,7 @@ TEST_P(StartPress, CallbacksAreStdcallAndLeaveTheStackBalanced)
     PumpMessages();
 
     HWND start = nullptr;
-    for (HWND dialog : TopLevelWindows(L"Kelvoran v2.0"))
+    for (HWND dialog : PluginDialogs())
         if (::IsWindowVisible(dialog))
             for (const ChildInfo& c : ChildrenOf(dialog))
                 if (_wcsicmp(c.className.c_str(), L"Button") == 0 && c.text == L"Start")
