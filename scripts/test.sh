@@ -64,9 +64,9 @@ fi
 [ $win64_status -eq 0 ] || { echo "== win64: tests FAILED"; exit 1; }
 [ $win32_status -eq 0 ] || { echo "== win32: tests FAILED"; exit 1; }
 
-echo "== bench: build"
+echo "== bench: build (the benchmarks and what they run)"
 cmake --preset bench >/dev/null
-cmake --build --preset bench -j "$jobs"
+cmake --build --preset bench -j "$jobs" --target bench_tiff_writer bench_tiff_reader bench_start_press bench_starless
 
 echo "== settings fuzzer (bounded)"
 FUZZ_SECONDS="${FUZZ_SECONDS:-60}" bash scripts/fuzz-settings.sh
