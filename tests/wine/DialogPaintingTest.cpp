@@ -16,6 +16,7 @@
 #include "WindowQueries.h"
 #include "controls/FCButton.h"
 #include "controls/FCGauge.h"
+#include "support/ExpectedDialog.h"
 
 namespace kv::test {
 namespace {
@@ -84,18 +85,12 @@ protected:
             if (::IsWindowVisible(w))
                 dialog_ = w;
         ASSERT_NE(dialog_, nullptr);
-        for (const ChildInfo& c : ChildrenOf(dialog_)) {
-            if (c.className == L"Button" && c.text == L"Start")
-                start_ = c.hwnd;
-            if (c.className == L"Button" && c.text == L"...")
-                dir_ = c.hwnd;
-            if (c.className == L"Button" && c.text == L"Help")
-                help_ = c.hwnd;
-            if (c.className == L"Button" && c.text == L"Image is 8 bit")
-                eightBit_ = c.hwnd;
-            if (c.className == L"Edit")
-                ((c.style & ES_MULTILINE) ? log_ : folder_) = c.hwnd;
-        }
+        start_ = ::GetDlgItem(dialog_, expected::ButStart.id);
+        dir_ = ::GetDlgItem(dialog_, expected::ButDir.id);
+        help_ = ::GetDlgItem(dialog_, expected::ButHelp.id);
+        eightBit_ = ::GetDlgItem(dialog_, expected::CBScale8bit.id);
+        log_ = ::GetDlgItem(dialog_, expected::MemoLog.id);
+        folder_ = ::GetDlgItem(dialog_, expected::EdStarnet.id);
         ::UpdateWindow(dialog_);
         Settle();
         // Under Xvfb without a window manager, the X server's focus events
