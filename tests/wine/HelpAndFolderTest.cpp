@@ -17,6 +17,7 @@
 #include "PluginLibrary.h"
 #include "WindowQueries.h"
 #include "os/DynamicLibrary.h"
+#include "support/ExpectedDialog.h"
 #include "support/Files.h"
 #include "support/TempFolder.h"
 
@@ -132,14 +133,9 @@ protected:
         const auto dialogs = PluginDialogs();
         ASSERT_EQ(dialogs.size(), 1u);
         dialog_ = dialogs[0];
-        for (const ChildInfo& c : ChildrenOf(dialog_)) {
-            if (c.className == L"Edit" && (c.style & ES_MULTILINE) == 0)
-                edit_ = c.hwnd;
-            if (c.className == L"Button" && c.text == L"Help")
-                help_ = c.hwnd;
-            if (c.className == L"Button" && c.text == L"...")
-                dir_ = c.hwnd;
-        }
+        edit_ = ::GetDlgItem(dialog_, expected::EdStarnet.id);
+        help_ = ::GetDlgItem(dialog_, expected::ButHelp.id);
+        dir_ = ::GetDlgItem(dialog_, expected::ButDir.id);
         ASSERT_TRUE(edit_ && help_ && dir_);
     }
     void TearDown() override
