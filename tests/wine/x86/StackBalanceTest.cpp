@@ -11,6 +11,7 @@
 #include "../PluginLibrary.h"
 #include "../WindowQueries.h"
 #include "StackProbe.h"
+#include "support/ExpectedDialog.h"
 
 namespace kv::test {
 namespace {
@@ -171,9 +172,7 @@ TEST_P(StartPress, CallbacksAreStdcallAndLeaveTheStackBalanced)
     HWND start = nullptr;
     for (HWND dialog : PluginDialogs())
         if (::IsWindowVisible(dialog))
-            for (const ChildInfo& c : ChildrenOf(dialog))
-                if (_wcsicmp(c.className.c_str(), L"Button") == 0 && c.text == L"Start")
-                    start = c.hwnd;
+            start = ::GetDlgItem(dialog, expected::ButStart.id);
     ASSERT_NE(start, nullptr) << "no Start button in the dialog";
 
     const auto click = Probe(reinterpret_cast<const void*>(&::SendMessageW),
