@@ -50,6 +50,20 @@ public:
         return MedianOf(ring_);
     }
 
+    // The lowest level along direction k out to limit, before the profile
+    // climbs again by rise: a neighbour, or the structure the star sits on.
+    float Plateau(int k, float rise, double limit) const
+    {
+        float lowest = in_.smooth.At(x_, y_);
+        for (double r = 0.5; r <= limit; r += 0.5) {
+            const float v = Sample(k, r);
+            if (v > lowest + rise)
+                break;
+            lowest = std::min(lowest, v);
+        }
+        return lowest;
+    }
+
     // Where the profile along direction k first falls to level (interpolated), up to limit.
     double Crossing(int k, float level, double limit) const
     {
@@ -105,8 +119,8 @@ bool IsPeak(const Plane& s, int32_t x, int32_t y)
 {
     const float v = s.At(x, y);
     const std::size_t i = s.Index(x, y);
-    for (int32_t dy = -2; dy <= 2; ++dy)
-        for (int32_t dx = -2; dx <= 2; ++dx) {
+    for (int32_t dy = -1; dy <= 1; ++dy)
+        for (int32_t dx = -1; dx <= 1; ++dx) {
             const int32_t nx = x + dx, ny = y + dy;
             if ((dx == 0 && dy == 0) || nx < 0 || ny < 0 || nx >= s.w || ny >= s.h)
                 continue;
@@ -128,15 +142,21 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     const double halfLimit = star.saturated ? 150.0 : 30.0;
 
     // Level and width, twice: the level is taken on a ring three widths out.
+    // For the shape, the half maximum along each direction is also taken
+    // above that direction's own plateau, so that a star on a filament or
+    // beside a neighbour keeps its own round core there.
     double fwhm = 3.0;
     float floor = 0;
-    double half[kDirections];
+    double half[kDirections], own[kDirections];
     for (int pass = 0; pass < 2; ++pass) {
-        floor = a.RingMedian(std::max(5.0, 3.0 * fwhm + 2.0));
-        const float level = floor + (top - floor) / 2;
+        const double out = std::max(5.0, 3.0 * fwhm + 2.0);
+        floor = a.RingMedian(out);
         std::vector<double> h(kDirections);
-        for (int k = 0; k < kDirections; ++k)
-            h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, level, halfLimit);
+        for (int k = 0; k < kDirections; ++k) {
+            h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, floor + (top - floor) / 2, halfLimit);
+            const float plateau = std::max(floor, a.Plateau(k, 3.0f * sigma, out));
+            own[k] = a.Crossing(k, plateau + (top - plateau) / 2, halfLimit);
+        }
         fwhm = 2 * MedianOf(h);
     }
     const float peak = top - floor;
@@ -152,10 +172,12 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
             // Round: the diameters in eight directions, compared by their quartiles.
             std::array<double, kDirections / 2> diameters;
             for (int k = 0; k < kDirections / 2; ++k)
-                diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
+                diameters[static_cast<std::size_t>(k)] = own[k] + own[k + kDirections / 2];
             std::sort(diameters.begin(), diameters.end());
             const double elongation = diameters[6] / std::max(0.5, diameters[1]);
-            if (elongation > 1.35 + 3.0 * sigma / peak)
+            // Not too strict: two stars a little more than a width apart
+            // look like one long one; galaxies are told by their wings below.
+            if (elongation > 1.7 + 3.0 * sigma / peak)
                 return false;
         }
         if (peak >= 40 * sigma) {
@@ -202,6 +224,7 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     star.floor = floor;
     star.peak = peak;
     star.fwhm = static_cast<float>(fwhm);
+    star.significance = peak / sigma;
     return true;
 }
 
@@ -243,6 +266,20 @@ std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y
     return stars;
 }
 
+void DropWideStars(std::vector<StarShape>& stars, float& widthLimit)
+{
+    if (widthLimit <= 0) {
+        std::vector<float> widths;
+        for (const StarShape& s : stars)
+            if (!s.saturated && s.significance >= 20)
+                widths.push_back(s.fwhm);
+        if (widths.size() < 10)
+            return;
+        widthLimit = 1.5f * MedianOf(widths);
+    }
+    std::erase_if(stars, [&](const StarShape& s) { return !s.saturated && s.fwhm > widthLimit; });
+}
+
 void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle)
 {
     // Light along rays from the edge of each saturated star's mask outward,
@@ -265,19 +302,29 @@ void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double&
     }
     if (used == 0)
         return;
-    std::array<double, kBins> sorted = profile;
-    std::sort(sorted.begin(), sorted.end());
-    const double median = sorted[kBins / 2];
-    // The spikes (and their flanks, which come out negative) move a share of
-    // the bins; the median deviation of the rest is the noise.
-    std::vector<double> deviation;
-    for (double v : profile)
+    // The spikes and their flanks (which come out negative) spread over the
+    // bins around the brightest; those a quarter turn of the fold away give
+    // the level and the noise.
+    const int top = static_cast<int>(std::max_element(profile.begin(), profile.end()) - profile.begin());
+    std::vector<double> rest, deviation;
+    for (int b = 0; b < kBins; ++b) {
+        const int apart = std::abs(b - top);
+        if (std::min(apart, kBins - apart) >= kBins / 4)
+            rest.push_back(profile[static_cast<std::size_t>(b)]);
+    }
+    const double median = MedianOf(rest);
+    for (double v : rest)
         deviation.push_back(std::abs(v - median));
     const double spread = 1.4826 * MedianOf(deviation) + 1e-9;
-    const auto best = std::max_element(profile.begin(), profile.end());
-    if (*best - median < 6 * spread)
+    const double centre = profile[static_cast<std::size_t>(top)];
+    if (centre - median < 3 * spread)
         return;
-    angle = static_cast<double>(best - profile.begin()) * kPi / (2 * kBins);
+    // Between bins: the vertex of a parabola through the brightest and its neighbours.
+    const double before = profile[static_cast<std::size_t>((top + kBins - 1) % kBins)];
+    const double after = profile[static_cast<std::size_t>((top + 1) % kBins)];
+    const double curvature = before - 2 * centre + after;
+    const double offset = curvature < 0 ? std::clamp(0.5 * (before - after) / curvature, -0.5, 0.5) : 0.0;
+    angle = (top + offset) * kPi / (2 * kBins);
 
     // Each saturated star: follow its four spikes while they stand above the level.
     for (StarShape& s : stars) {

@@ -15,6 +15,7 @@ struct StarShape {
     float floor = 0;  // the local level around the star (smoothed luminance)
     float peak = 0;   // smoothed height above that level
     float fwhm = 0;
+    float significance = 0; // peak over the noise of the smoothed luminance
     bool saturated = false;
     float radius[kDirections] = {}; // mask radius along each direction (angle k * 22.5 degrees)
     float spike[4] = {};            // mask length along each spike direction, 0 for none
@@ -32,6 +33,12 @@ struct DetectionInput {
 // The stars whose peaks lie in [x0, x1) x [y0, y1). candidates counts the peaks examined.
 std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y0, int32_t x1, int32_t y1,
                                  int& candidates);
+
+// Drops the unsaturated stars much wider than the clearly measured ones (at
+// the stars' own width they are cores of galaxies or knots of nebula).
+// widthLimit: 0 the first time, when it is set from the stars given, if they
+// are enough to judge by; later rounds, with fewer stars, keep it.
+void DropWideStars(std::vector<StarShape>& stars, float& widthLimit);
 
 // The direction of the diffraction spikes (radians, modulo 90 degrees) seen
 // around the saturated stars, and for each of them how far its spikes reach.

@@ -47,7 +47,8 @@ namespace {
 // One round: detect on the channels as they are, mask, fill. Progress runs
 // from first to last percent.
 void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t height, int threads, int32_t tileSide,
-                 ProgressGate& gate, int first, int last, uint64_t seed, Background& background, RemovalReport& report)
+                 ProgressGate& gate, int first, int last, uint64_t seed, Background& background, float& widthLimit,
+                 RemovalReport& report)
 {
     const std::size_t n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     const auto at = [&](double f) { return first + static_cast<int>((last - first) * f); };
@@ -92,6 +93,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
         stars.insert(stars.end(), found[t].begin(), found[t].end());
         report.candidates += examined[t];
     }
+    DropWideStars(stars, widthLimit);
     report.stars += static_cast<int>(stars.size());
     double spikeAngle = 0;
     FindSpikes(input, stars, spikeAngle);
@@ -132,8 +134,9 @@ RemovalReport RemoveStars(const std::vector<float*>& channels, int32_t width, in
         // A second round finds the stars the first could not judge: those
         // beside brighter stars, whose light the first round has taken away.
         Background background;
-        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, report);
-        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, report);
+        float widthLimit = 0;
+        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, widthLimit, report);
+        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, widthLimit, report);
     }
     gate.Report(100);
     return report;

@@ -6,6 +6,8 @@
 // that a change for the worse shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tools/sky/Quality.h"
 #include "tools/sky/Sky.h"
 #include "tools/starless/StarRemover.h"
@@ -42,13 +44,55 @@ TEST_P(StarlessQuality, FiguresHoldOnASmallSky)
     EXPECT_EQ(q.holes, 0);                   // goal: none deeper than 5 %
     EXPECT_GT(q.deepestDip, -0.01);
     EXPECT_LE(q.worstObjectChange, 0.06);    // goal 5 % for each object
-    EXPECT_LE(q.visibleFraction, 0.55);      // goal 2 %, not reached
-    EXPECT_LE(std::abs(q.fluxLeft), 0.15);   // goal +-5 %, not reached
+    // This small sky is mostly nebula, where faint stars on bright filaments
+    // and knots are missed: these two stay well short of their goals here.
+    EXPECT_LE(q.visibleFraction, 0.42);      // goal 2 %, not reached (27 % grey, 36 % colour)
+    EXPECT_LE(std::abs(q.fluxLeft), 0.09);   // goal +-5 %, not reached in grey (+6.4 %)
 }
 
 INSTANTIATE_TEST_SUITE_P(GreyAndColour, StarlessQuality,
                          ::testing::Values(QualityCase{"Grey", false, 1}, QualityCase{"Rgb", true, 1}),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// The diffraction spikes of the saturated stars go with them: along each spike,
+// beyond the star's disk and as far as the spike stands 3 noise sigmas above
+// the sky, little of its light is left.
+TEST(StarlessQuality, SpikesAreRemovedWithTheirStars)
+{
+    // A sky whose spikes cross the nebula and each other.
+    const kv::sky::Sky sky = kv::sky::GenerateSky(kv::sky::SkyOptions{2000, 1500, true, 11, true});
+    std::vector<std::vector<float>> result = sky.image;
+    std::vector<float*> planes;
+    for (auto& c : result)
+        planes.push_back(c.data());
+    kv::starless::RemoveStars(planes, sky.width, sky.height, {});
+    const std::vector<float> image = kv::sky::Luminance(sky.image), truth = kv::sky::Luminance(sky.truth),
+                             after = kv::sky::Luminance(result);
+
+    double spikeLight = 0, left = 0;
+    int spiked = 0;
+    for (const kv::sky::Star& s : sky.stars) {
+        if (!s.spikes)
+            continue;
+        ++spiked;
+        const double from = 3 * s.fwhm + 10;
+        const double to = s.spikeDecay * std::log(s.spikeAmplitude / (3 * sky.noiseSigma));
+        for (int k = 0; k < 4; ++k) {
+            const double a = sky.spikeAngle + k * 1.5707963267948966;
+            for (double along = from; along <= to; along += 1.0) {
+                const long x = std::lround(s.x + along * std::cos(a)), y = std::lround(s.y + along * std::sin(a));
+                if (x < 0 || y < 0 || x >= sky.width || y >= sky.height)
+                    continue;
+                const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(sky.width) + static_cast<std::size_t>(x);
+                spikeLight += image[i] - truth[i];
+                left += after[i] - truth[i];
+            }
+        }
+    }
+    ASSERT_GE(spiked, 3);
+    ASSERT_GT(spikeLight, 0);
+    EXPECT_LT(left / spikeLight, 0.1) << spiked << " stars with spikes; " << left << " of " << spikeLight << " left";
+}
 
 // Nothing to find: an image of sky and noise alone comes back almost as it was.
 TEST(StarlessQuality, AStarlessSkyIsLeftAlone)
