@@ -11,6 +11,10 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Peaks are examined from this many (smoothed) noise sigmas above their surroundings.
 constexpr float kDetect = 3.5f;
+// Stars this many sigmas high have their wings subtracted; the mask covers
+// their light above kWingCore sigmas.
+constexpr float kWingStar = 60.0f;
+constexpr float kWingCore = 25.0f;
 
 struct Directions {
     double dx[kDirections], dy[kDirections];
@@ -94,6 +98,24 @@ public:
             lowest = std::min(lowest, v);
         }
         return limit;
+    }
+
+    // The centre of the light above floor within a width of the peak.
+    void Centre(float floor, double fwhm, double& cx, double& cy) const
+    {
+        const int32_t r = std::max(1, static_cast<int32_t>(std::lround(0.6 * fwhm)));
+        double sum = 0, sx = 0, sy = 0;
+        for (int32_t dy = -r; dy <= r; ++dy)
+            for (int32_t dx = -r; dx <= r; ++dx) {
+                if (dx * dx + dy * dy > r * r)
+                    continue;
+                const double v = std::max(0.0f, in_.smooth.Mirrored(x_ + dx, y_ + dy) - floor);
+                sum += v;
+                sx += v * dx;
+                sy += v * dy;
+            }
+        cx = x_ + (sum > 0 ? sx / sum : 0.0);
+        cy = y_ + (sum > 0 ? sy / sum : 0.0);
     }
 
     bool Saturated() const
@@ -221,6 +243,23 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     const double smallest = std::max(2.0, 0.9 * std::min(fwhm, 6.0));
     for (int k = 0; k < kDirections; ++k)
         star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * reach[k] + 1.5));
+    // A bright star's wings spread its light over a wide disk, where filling
+    // would lose whatever lies beneath. Only its core, where the star's own
+    // light stands far above the noise, is masked; the wings beyond are
+    // taken away as a measured profile.
+    if (peak >= kWingStar * sigma) {
+        // An unsaturated star's light is all within a few widths: what seems
+        // to reach farther is the galaxy or nebula it stands on.
+        const double wingLimit = star.saturated ? reachLimit : 6.0 * fwhm + 4.0;
+        const double coreLimit = star.saturated ? reachLimit : 3.0 * fwhm;
+        std::vector<double> outer(star.radius, star.radius + kDirections);
+        star.wingRadius = static_cast<float>(std::min(wingLimit, MedianOf(outer)));
+        for (int k = 0; k < kDirections; ++k) {
+            const double core = std::min({reach[k], coreLimit, a.Reach(k, floor, kWingCore * sigma, rise, reachLimit)});
+            star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * core + 1.5));
+        }
+    }
+    a.Centre(floor, fwhm, star.cx, star.cy);
     star.floor = floor;
     star.peak = peak;
     star.fwhm = static_cast<float>(fwhm);
@@ -228,9 +267,11 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     return true;
 }
 
-// The typical mask radius of a star (its spikes may stretch the longest).
+// How far a star's light typically reaches (its spikes may stretch the longest).
 double MedianRadius(const StarShape& s)
 {
+    if (s.wingRadius > 0)
+        return s.wingRadius;
     std::vector<double> r(s.radius, s.radius + kDirections);
     return MedianOf(r);
 }

@@ -17,7 +17,11 @@ struct StarShape {
     float fwhm = 0;
     float significance = 0; // peak over the noise of the smoothed luminance
     bool saturated = false;
+    double cx = 0, cy = 0; // the centre of its light, between pixels
     float radius[kDirections] = {}; // mask radius along each direction (angle k * 22.5 degrees)
+    // Bright stars: their wings out to this radius are measured and
+    // subtracted (SubtractWings), and only their core is masked; 0 for others.
+    float wingRadius = 0;
     float spike[4] = {};            // mask length along each spike direction, 0 for none
 };
 

@@ -8,6 +8,7 @@
 #include "tools/starless/Detection.h"
 #include "tools/starless/Inpaint.h"
 #include "tools/starless/Parallel.h"
+#include "tools/starless/Wings.h"
 
 namespace kv::starless {
 
@@ -107,13 +108,14 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
     report.maskedFraction = std::max(report.maskedFraction, double(masked.size()) / double(n));
     gate.Report(at(0.75));
 
-    // Filling, one channel per thread. The noise map is the luminance's;
+    // Wings and filling, one channel per thread. The noise map is the luminance's;
     // each channel's own noise scales it.
     const float lumNoise = GlobalNoise(luminance.v.data(), width, height);
     std::atomic<int> filled{0};
     ParallelFor(static_cast<int>(channels.size()), threads, [&](int c) {
         float* plane = channels[static_cast<std::size_t>(c)];
         const float scale = GlobalNoise(plane, width, height) / lumNoise;
+        SubtractWings(plane, width, height, stars);
         Inpaint(plane, width, height, mask, masked, background.noise, scale, seed + static_cast<uint64_t>(c));
         gate.Report(at(0.75 + 0.25 * ++filled / static_cast<int>(channels.size())));
     });

@@ -1,9 +1,9 @@
 // The star remover on small generated skies, measured against their truth.
-// Where the method meets the goals (no change of the untouched sky, no holes,
-// extended objects kept) the limits are the goals, a little loosened. For the
-// stars still visible and the star flux left it does not reach the goals yet
-// (2 % and +-5 %); there the limits sit just above what it reaches today, so
-// that a change for the worse shows.
+// Where the method meets the goals (star flux left, no change of the
+// untouched sky, no holes, extended objects kept) the limits are the goals, a
+// little loosened. For the stars still visible it does not reach the goal yet
+// (2 %); there the limit sits just above what it reaches today, so that a
+// change for the worse shows.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -44,10 +44,10 @@ TEST_P(StarlessQuality, FiguresHoldOnASmallSky)
     EXPECT_EQ(q.holes, 0);                   // goal: none deeper than 5 %
     EXPECT_GT(q.deepestDip, -0.01);
     EXPECT_LE(q.worstObjectChange, 0.06);    // goal 5 % for each object
+    EXPECT_LE(std::abs(q.fluxLeft), 0.06);   // goal +-5 %
     // This small sky is mostly nebula, where faint stars on bright filaments
-    // and knots are missed: these two stay well short of their goals here.
-    EXPECT_LE(q.visibleFraction, 0.42);      // goal 2 %, not reached (27 % grey, 36 % colour)
-    EXPECT_LE(std::abs(q.fluxLeft), 0.09);   // goal +-5 %, not reached in grey (+6.4 %)
+    // and knots are missed: far short of the goal here.
+    EXPECT_LE(q.visibleFraction, 0.40);      // goal 2 %, not reached (25 % grey, 35 % colour)
 }
 
 INSTANTIATE_TEST_SUITE_P(GreyAndColour, StarlessQuality,
