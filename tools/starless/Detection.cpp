@@ -206,8 +206,10 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
             // Compact: two widths out a star's light is nearly gone, a galaxy's
             // is not. Along each direction the level under that point is
             // extrapolated from two points farther out, so that a slope of the
-            // sky or a neighbour does not count as wing; the median of the
-            // directions decides.
+            // sky or a neighbour does not count as wing. A galaxy has wings on
+            // both sides along every axis; a star beside a galaxy only on one.
+            // Wings on most sides leave it in doubt, for JudgeWidths to settle
+            // by its width.
             const double ra = 2.0 * fwhm, rb = 3.0 * fwhm + 2.0, rc = 4.0 * fwhm + 4.0;
             std::vector<double> wings(kDirections);
             for (int k = 0; k < kDirections; ++k) {
@@ -216,9 +218,14 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
                 const double under = sb + (sb - sc) * (rb - ra) / (rc - rb);
                 wings[static_cast<std::size_t>(k)] = (sa - under) / peak;
             }
-            const double wing = MedianOf(wings);
-            if (wing > 0.024 + 1.0 * sigma / peak)
+            const double limit = 0.024 + 1.0 * sigma / peak;
+            std::vector<double> axes(kDirections / 2);
+            for (int k = 0; k < kDirections / 2; ++k)
+                axes[static_cast<std::size_t>(k)] =
+                    std::min(wings[static_cast<std::size_t>(k)], wings[static_cast<std::size_t>(k + kDirections / 2)]);
+            if (MedianOf(axes) > limit)
                 return false;
+            star.doubtful = MedianOf(wings) > limit;
         }
     }
 
@@ -307,18 +314,23 @@ std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y
     return stars;
 }
 
-void DropWideStars(std::vector<StarShape>& stars, float& widthLimit)
+void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth)
 {
-    if (widthLimit <= 0) {
+    if (typicalWidth <= 0) {
         std::vector<float> widths;
         for (const StarShape& s : stars)
-            if (!s.saturated && s.significance >= 20)
+            if (!s.saturated && !s.doubtful && s.significance >= 20)
                 widths.push_back(s.fwhm);
-        if (widths.size() < 10)
+        if (widths.size() < 10) {
+            // Too few to judge by: the doubtful go.
+            std::erase_if(stars, [](const StarShape& s) { return s.doubtful; });
             return;
-        widthLimit = 1.5f * MedianOf(widths);
+        }
+        typicalWidth = MedianOf(widths);
     }
-    std::erase_if(stars, [&](const StarShape& s) { return !s.saturated && s.fwhm > widthLimit; });
+    std::erase_if(stars, [&](const StarShape& s) {
+        return !s.saturated && s.fwhm > (s.doubtful ? 1.25f : 1.5f) * typicalWidth;
+    });
 }
 
 void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle)

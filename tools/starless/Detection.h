@@ -17,6 +17,7 @@ struct StarShape {
     float fwhm = 0;
     float significance = 0; // peak over the noise of the smoothed luminance
     bool saturated = false;
+    bool doubtful = false; // wings on most sides, but not on both sides of most axes
     double cx = 0, cy = 0; // the centre of its light, between pixels
     float radius[kDirections] = {}; // mask radius along each direction (angle k * 22.5 degrees)
     // Bright stars: their wings out to this radius are measured and
@@ -39,10 +40,11 @@ std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y
                                  int& candidates);
 
 // Drops the unsaturated stars much wider than the clearly measured ones (at
-// the stars' own width they are cores of galaxies or knots of nebula).
-// widthLimit: 0 the first time, when it is set from the stars given, if they
-// are enough to judge by; later rounds, with fewer stars, keep it.
-void DropWideStars(std::vector<StarShape>& stars, float& widthLimit);
+// the stars' own width they are cores of galaxies or knots of nebula), and
+// the doubtful ones unless they are as narrow as those.
+// typicalWidth: 0 the first time, when it is set from the stars given, if
+// they are enough to judge by; later rounds, with fewer stars, keep it.
+void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth);
 
 // The direction of the diffraction spikes (radians, modulo 90 degrees) seen
 // around the saturated stars, and for each of them how far its spikes reach.

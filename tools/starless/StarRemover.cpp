@@ -48,7 +48,7 @@ namespace {
 // One round: detect on the channels as they are, mask, fill. Progress runs
 // from first to last percent.
 void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t height, int threads, int32_t tileSide,
-                 ProgressGate& gate, int first, int last, uint64_t seed, Background& background, float& widthLimit,
+                 ProgressGate& gate, int first, int last, uint64_t seed, Background& background, float& typicalWidth,
                  RemovalReport& report)
 {
     const std::size_t n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -94,7 +94,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
         stars.insert(stars.end(), found[t].begin(), found[t].end());
         report.candidates += examined[t];
     }
-    DropWideStars(stars, widthLimit);
+    JudgeWidths(stars, typicalWidth);
     report.stars += static_cast<int>(stars.size());
     double spikeAngle = 0;
     FindSpikes(input, stars, spikeAngle);
@@ -136,9 +136,9 @@ RemovalReport RemoveStars(const std::vector<float*>& channels, int32_t width, in
         // A second round finds the stars the first could not judge: those
         // beside brighter stars, whose light the first round has taken away.
         Background background;
-        float widthLimit = 0;
-        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, widthLimit, report);
-        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, widthLimit, report);
+        float typicalWidth = 0;
+        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, typicalWidth, report);
+        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, typicalWidth, report);
     }
     gate.Report(100);
     return report;
