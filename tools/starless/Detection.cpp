@@ -15,6 +15,10 @@ constexpr float kDetect = 3.5f;
 // their light above kWingCore sigmas.
 constexpr float kWingStar = 60.0f;
 constexpr float kWingCore = 25.0f;
+// Where an image holds too few clear stars to learn their width from, no
+// unsaturated star is wider than this (FWHM in pixels of the luminance
+// smoothed with sigma 1; about 5 px before smoothing).
+constexpr float kSoftestStar = 6.0f;
 
 struct Directions {
     double dx[kDirections], dy[kDirections];
@@ -87,11 +91,11 @@ public:
     {
         float lowest = in_.smooth.At(x_, y_);
         for (double r = 1.0; r <= limit; r += 1.0) {
-            // Past the edge the mirrored star would look like a neighbour:
-            // the light is taken to reach on (the cap below bounds it).
+            // The mask need go no farther than the edge (past it the
+            // mirrored star would look like a neighbour).
             const double px = x_ + r * kDir.dx[k], py = y_ + r * kDir.dy[k];
             if (px < 0 || py < 0 || px > in_.smooth.w - 1 || py > in_.smooth.h - 1)
-                return limit;
+                return r;
             const float v = Sample(k, r);
             if (v - floor <= tau || v > lowest + rise)
                 return r;
@@ -164,20 +168,19 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     const double halfLimit = star.saturated ? 150.0 : 30.0;
 
     // Level and width, twice: the level is taken on a ring three widths out.
-    // For the shape, the half maximum along each direction is also taken
-    // above that direction's own plateau, so that a star on a filament or
-    // beside a neighbour keeps its own round core there.
+    // The half maximum along each direction is taken above that direction's
+    // own plateau, so that a star on a filament or a knot of nebula, or beside
+    // a neighbour, keeps its own width and round core there.
     double fwhm = 3.0;
     float floor = 0;
-    double half[kDirections], own[kDirections];
+    double half[kDirections];
     for (int pass = 0; pass < 2; ++pass) {
         const double out = std::max(5.0, 3.0 * fwhm + 2.0);
         floor = a.RingMedian(out);
         std::vector<double> h(kDirections);
         for (int k = 0; k < kDirections; ++k) {
-            h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, floor + (top - floor) / 2, halfLimit);
             const float plateau = std::max(floor, a.Plateau(k, 3.0f * sigma, out));
-            own[k] = a.Crossing(k, plateau + (top - plateau) / 2, halfLimit);
+            h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, plateau + (top - plateau) / 2, halfLimit);
         }
         fwhm = 2 * MedianOf(h);
     }
@@ -194,7 +197,7 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
             // Round: the diameters in eight directions, compared by their quartiles.
             std::array<double, kDirections / 2> diameters;
             for (int k = 0; k < kDirections / 2; ++k)
-                diameters[static_cast<std::size_t>(k)] = own[k] + own[k + kDirections / 2];
+                diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
             std::sort(diameters.begin(), diameters.end());
             const double elongation = diameters[6] / std::max(0.5, diameters[1]);
             // Not too strict: two stars a little more than a width apart
@@ -322,8 +325,9 @@ void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth)
             if (!s.saturated && !s.doubtful && s.significance >= 20)
                 widths.push_back(s.fwhm);
         if (widths.size() < 10) {
-            // Too few to judge by: the doubtful go.
-            std::erase_if(stars, [](const StarShape& s) { return s.doubtful; });
+            // Too few to judge by: the doubtful go, and what is wider than
+            // any but a very soft star.
+            std::erase_if(stars, [](const StarShape& s) { return s.doubtful || (!s.saturated && s.fwhm > kSoftestStar); });
             return;
         }
         typicalWidth = MedianOf(widths);
