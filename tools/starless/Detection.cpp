@@ -14,7 +14,7 @@ constexpr float kDetect = 3.5f;
 // Stars this many sigmas high have their wings subtracted; the mask covers
 // their light above kWingCore sigmas.
 constexpr float kWingStar = 60.0f;
-constexpr float kWingCore = 25.0f;
+constexpr float kWingCore = 50.0f;
 // Where an image holds too few clear stars to learn their width from, no
 // unsaturated star is wider than this (FWHM in pixels of the luminance
 // smoothed with sigma 1; about 5 px before smoothing).

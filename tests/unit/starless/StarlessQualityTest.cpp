@@ -47,7 +47,7 @@ TEST_P(StarlessQuality, FiguresHoldOnASmallSky)
     EXPECT_LE(std::abs(q.fluxLeft), 0.06);   // goal +-5 %
     // This small sky is mostly nebula, where faint stars on bright filaments
     // and knots are missed: far short of the goal here.
-    EXPECT_LE(q.visibleFraction, 0.40);      // goal 2 %, not reached (25 % grey, 35 % colour)
+    EXPECT_LE(q.visibleFraction, 0.36);      // goal 2 %, not reached (17 % grey, 32 % colour)
 }
 
 INSTANTIATE_TEST_SUITE_P(GreyAndColour, StarlessQuality,
