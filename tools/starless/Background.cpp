@@ -3,20 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/starless/Median.h"
 #include "tools/starless/Parallel.h"
 
 namespace kv::starless {
 
 namespace {
-
-float MedianOf(std::vector<float>& values)
-{
-    if (values.empty())
-        return 0.0f;
-    const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), mid, values.end());
-    return *mid;
-}
 
 // Noise from the absolute differences of horizontal neighbours: for Gaussian
 // noise their median is 0.6745 * sqrt(2) sigma; smooth structure barely moves it.

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "tools/starless/Median.h"
+
 namespace kv::starless {
 
 namespace {
@@ -31,14 +33,6 @@ struct Directions {
     }
 };
 const Directions kDir;
-
-template <class T>
-T MedianOf(std::vector<T>& values)
-{
-    const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), mid, values.end());
-    return *mid;
-}
 
 class Analysis {
 public:

@@ -3,23 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/starless/Median.h"
+
 namespace kv::starless {
 
 namespace {
 
 // Rings beyond the wing radius that give the level the wings stand on.
 constexpr int kLevelRings = 3;
-
-// The median: a gradient of the sky is the same on either side of a ring,
-// and structure on less than half of it does not move it.
-float MedianOf(std::vector<float>& values)
-{
-    if (values.empty())
-        return 0.0f;
-    const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), mid, values.end());
-    return *mid;
-}
 
 } // namespace
 
@@ -48,6 +39,8 @@ void SubtractWings(float* plane, int32_t width, int32_t height, const std::vecto
             level.insert(level.end(), rings[static_cast<std::size_t>(r)].begin(), rings[static_cast<std::size_t>(r)].end());
         if (level.empty())
             continue;
+        // Medians: a gradient of the sky is the same on either side of a
+        // ring, and structure on less than half of it does not move them.
         const float base = MedianOf(level);
         // Ring r holds distances [r, r + 1): its value belongs to r + 0.5.
         // Outward the profile may only fall (a brighter ring is something else).
