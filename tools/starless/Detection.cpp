@@ -164,17 +164,29 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     // Level and width, twice: the level is taken on a ring three widths out.
     // The half maximum along each direction is taken above that direction's
     // own plateau, so that a star on a filament or a knot of nebula, or beside
-    // a neighbour, keeps its own width and round core there.
+    // a neighbour, keeps its own width there.
+    // For roundness (half) the level is also no lower than the structure the
+    // star sits on: the highest axis whose two plateaus both stand high (a
+    // filament running through it). Across such a filament the profile falls
+    // on past the star, down the filament's flanks, which would make the star
+    // look long; a neighbour on one side does not lift the level.
     double fwhm = 3.0;
     float floor = 0;
     double half[kDirections];
     for (int pass = 0; pass < 2; ++pass) {
         const double out = std::max(5.0, 3.0 * fwhm + 2.0);
         floor = a.RingMedian(out);
+        float plateau[kDirections];
+        for (int k = 0; k < kDirections; ++k)
+            plateau[k] = std::max(floor, a.Plateau(k, 3.0f * sigma, out));
+        float structure = floor;
+        for (int k = 0; k < kDirections / 2; ++k)
+            structure = std::max(structure, std::min(plateau[k], plateau[k + kDirections / 2]));
         std::vector<double> h(kDirections);
         for (int k = 0; k < kDirections; ++k) {
-            const float plateau = std::max(floor, a.Plateau(k, 3.0f * sigma, out));
-            h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, plateau + (top - plateau) / 2, halfLimit);
+            h[static_cast<std::size_t>(k)] = a.Crossing(k, plateau[k] + (top - plateau[k]) / 2, halfLimit);
+            const float level = std::max(structure, plateau[k]);
+            half[k] = a.Crossing(k, level + (top - level) / 2, halfLimit);
         }
         fwhm = 2 * MedianOf(h);
     }

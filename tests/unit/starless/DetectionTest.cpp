@@ -1,0 +1,87 @@
+// What the detection takes for a star: compact peaks wherever they stand,
+// beside the crest of a filament too, and not elongated blobs. Noise-free
+// planes with the noise map of a real sky, so the shape tests apply in full.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "tools/starless/Background.h"
+#include "tools/starless/Detection.h"
+
+namespace {
+
+using kv::starless::Plane;
+
+constexpr int32_t kSide = 81;
+constexpr double kSky = 6000, kNoise = 30;
+
+double Gaussian(double x, double y, double cx, double cy, double sx, double sy, double peak)
+{
+    const double u = (x - cx) / sx, v = (y - cy) / sy;
+    return peak * std::exp(-0.5 * (u * u + v * v));
+}
+
+struct DetectionCase {
+    const char* name;
+    std::function<double(double, double)> light; // above the sky
+    bool star;                                   // a star expected at (40, 40)
+};
+
+class FindStarsTable : public ::testing::TestWithParam<DetectionCase> {};
+
+TEST_P(FindStarsTable, TakesCompactPeaksOnly)
+{
+    const DetectionCase& c = GetParam();
+    Plane luminance(kSide, kSide);
+    for (int32_t y = 0; y < kSide; ++y)
+        for (int32_t x = 0; x < kSide; ++x)
+            luminance.v[luminance.Index(x, y)] = static_cast<float>(kSky + c.light(x, y));
+    const Plane smooth = kv::starless::SmoothSigma1(luminance, 1);
+    Plane band = kv::starless::WideSmooth(smooth, 1);
+    for (std::size_t i = 0; i < band.v.size(); ++i)
+        band.v[i] = smooth.v[i] - band.v[i];
+    kv::starless::Background background;
+    background.noise = Plane(kSide, kSide, static_cast<float>(kNoise));
+    const std::vector<const float*> channels{luminance.v.data()};
+    const kv::starless::DetectionInput input{luminance, smooth, band, background, channels, 65000.0f};
+
+    int candidates = 0;
+    const auto stars = kv::starless::FindStars(input, 0, 0, kSide, kSide, candidates);
+    bool found = false;
+    for (const auto& s : stars)
+        found = found || std::hypot(s.cx - 40, s.cy - 40) < 1.5;
+    EXPECT_EQ(found, c.star) << stars.size() << " stars of " << candidates << " peaks";
+}
+
+// A star of FWHM 3.5 px (sigma 1.5), from 15 noise sigmas of the smoothed
+// luminance on, must also pass the tests of roundness.
+double Star(double x, double y, double peak) { return Gaussian(x, y, 40, 40, 1.5, 1.5, peak); }
+// A filament running down the image, Gaussian across.
+double Filament(double x, double crest, double sigma, double height)
+{
+    return height * std::exp(-0.5 * (x - crest) * (x - crest) / (sigma * sigma));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FindStarsTable,
+    ::testing::Values(
+        DetectionCase{"StarOnDarkSky", [](double x, double y) { return Star(x, y, 1300); }, true},
+        DetectionCase{"StarOnASlope", [](double x, double y) { return Star(x, y, 1300) + 12.0 * x; }, true},
+        // Beside the crest of a narrow filament: across it the profile falls
+        // on, down the far flank, well past the star's own light; measured
+        // above the sky the star looks long, above the filament it is round.
+        DetectionCase{"StarBesideAFilamentsCrest",
+                      [](double x, double y) { return Star(x, y, 600) + Filament(x, 42, 3, 800); }, true},
+        DetectionCase{"BrightStarNearAFilamentsCrest",
+                      [](double x, double y) { return Star(x, y, 1000) + Filament(x, 41, 2.5, 1200); }, true},
+        // Three times as long as wide: a galaxy seen edge-on, or a knot of a
+        // filament, not a star; nor beside a filament.
+        DetectionCase{"ElongatedBlob", [](double x, double y) { return Gaussian(x, y, 40, 40, 5, 1.5, 1300); }, false},
+        DetectionCase{"ElongatedBlobBesideAFilament",
+                      [](double x, double y) { return Gaussian(x, y, 40, 40, 1.5, 5, 600) + Filament(x, 42, 3, 800); },
+                      false}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace
