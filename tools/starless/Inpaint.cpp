@@ -55,7 +55,8 @@ Level Reduce(int32_t w, int32_t h, ValueAt value, WeightAt weight)
 } // namespace
 
 void Inpaint(float* plane, int32_t width, int32_t height, const std::vector<uint8_t>& mask,
-             const std::vector<std::size_t>& masked, const Plane& noise, float noiseScale, uint64_t seed)
+             const std::vector<std::size_t>& masked, const std::vector<Hole>& holes, const Plane& noise,
+             float noiseScale, uint64_t seed)
 {
     if (masked.empty())
         return;
@@ -105,6 +106,11 @@ void Inpaint(float* plane, int32_t width, int32_t height, const std::vector<uint
             plane[i] = onEdge[m] ? 0.25f * (clampedAt(i, -1, 0) + clampedAt(i, 1, 0) + clampedAt(i, 0, -1) + clampedAt(i, 0, 1))
                                  : 0.25f * (plane[i - 1] + plane[i + 1] + plane[i - w] + plane[i + w]);
         }
+
+    for (const Hole& hole : holes) {
+        const std::size_t centre = static_cast<std::size_t>(std::lround(hole.cy)) * w + static_cast<std::size_t>(std::lround(hole.cx));
+        FillWithSurface(plane, width, hole, kSurfaceFit * noise.v[centre] * noiseScale);
+    }
 
     // Noise, from one generator per row so the result does not depend on
     // threads; normal deviates come from a fixed table (the filled area can

@@ -6,6 +6,7 @@
 
 #include "tools/starless/Background.h"
 #include "tools/starless/Detection.h"
+#include "tools/starless/Holes.h"
 #include "tools/starless/Inpaint.h"
 #include "tools/starless/Parallel.h"
 #include "tools/starless/Wings.h"
@@ -15,6 +16,11 @@ namespace kv::starless {
 namespace {
 
 constexpr int32_t kBackgroundTile = 64;
+// Holes up to this many pixels (a star's mask, or a few merged) may be filled
+// with a surface fitted to a ring of this width around them; larger ones
+// (the cores of saturated stars and their spikes) keep the smooth continuation.
+constexpr std::size_t kLargestSurfaceHole = 2000;
+constexpr int32_t kSurfaceRing = 4;
 
 // Passes rising percentages on, one caller at a time.
 class ProgressGate {
@@ -106,6 +112,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
         if (mask[i])
             masked.push_back(i);
     report.maskedFraction = std::max(report.maskedFraction, double(masked.size()) / double(n));
+    const std::vector<Hole> holes = FindHoles(mask, masked, width, height, kLargestSurfaceHole, kSurfaceRing);
     gate.Report(at(0.75));
 
     // Wings and filling, one channel per thread. The noise map is the luminance's;
@@ -116,7 +123,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
         float* plane = channels[static_cast<std::size_t>(c)];
         const float scale = GlobalNoise(plane, width, height) / lumNoise;
         SubtractWings(plane, width, height, stars);
-        Inpaint(plane, width, height, mask, masked, background.noise, scale, seed + static_cast<uint64_t>(c));
+        Inpaint(plane, width, height, mask, masked, holes, background.noise, scale, seed + static_cast<uint64_t>(c));
         gate.Report(at(0.75 + 0.25 * ++filled / static_cast<int>(channels.size())));
     });
 }

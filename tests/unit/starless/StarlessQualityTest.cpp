@@ -18,6 +18,7 @@ struct QualityCase {
     const char* name;
     bool color;
     uint64_t seed;
+    double visibleLimit; // just above what the method reaches today
 };
 
 class StarlessQuality : public ::testing::TestWithParam<QualityCase> {};
@@ -47,11 +48,11 @@ TEST_P(StarlessQuality, FiguresHoldOnASmallSky)
     EXPECT_LE(std::abs(q.fluxLeft), 0.06);   // goal +-5 %
     // This small sky is mostly nebula, where faint stars on bright filaments
     // and knots are missed: far short of the goal here.
-    EXPECT_LE(q.visibleFraction, 0.36);      // goal 2 %, not reached (17 % grey, 32 % colour)
+    EXPECT_LE(q.visibleFraction, GetParam().visibleLimit); // goal 2 %, not reached
 }
 
 INSTANTIATE_TEST_SUITE_P(GreyAndColour, StarlessQuality,
-                         ::testing::Values(QualityCase{"Grey", false, 1}, QualityCase{"Rgb", true, 1}),
+                         ::testing::Values(QualityCase{"Grey", false, 1, 0.19}, QualityCase{"Rgb", true, 1, 0.32}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 // The diffraction spikes of the saturated stars go with them: along each spike,

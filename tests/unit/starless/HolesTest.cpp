@@ -1,0 +1,149 @@
+// Masked pixels as holes with a ring of known pixels, and the fill of a hole
+// with a surface fitted to its ring: exact where the sky around is a smooth
+// curved surface, left to the smooth continuation where it is not.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <set>
+#include <vector>
+
+#include "tools/starless/Holes.h"
+#include "tools/starless/Inpaint.h"
+
+namespace {
+
+using kv::starless::FillWithSurface;
+using kv::starless::FindHoles;
+using kv::starless::Hole;
+
+constexpr int32_t kSide = 41;
+
+std::vector<std::size_t> MaskedOf(const std::vector<uint8_t>& mask)
+{
+    std::vector<std::size_t> masked;
+    for (std::size_t i = 0; i < mask.size(); ++i)
+        if (mask[i])
+            masked.push_back(i);
+    return masked;
+}
+
+void MaskDisk(std::vector<uint8_t>& mask, int32_t width, double cx, double cy, double r)
+{
+    for (std::size_t i = 0; i < mask.size(); ++i)
+        if (std::hypot(static_cast<double>(i % width) - cx, static_cast<double>(i / width) - cy) <= r)
+            mask[i] = 1;
+}
+
+TEST(FindHoles, GroupsTheMaskedPixelsAndRingsThemWithKnownOnes)
+{
+    std::vector<uint8_t> mask(kSide * kSide, 0);
+    MaskDisk(mask, kSide, 10, 10, 3);       // 29 pixels
+    MaskDisk(mask, kSide, 30, 28, 6);       // 113 pixels: beyond the limit below
+    mask[static_cast<std::size_t>(20) * kSide + 40] = 1; // one pixel on the right edge
+    const auto holes = FindHoles(mask, MaskedOf(mask), kSide, kSide, 100, 2);
+
+    ASSERT_EQ(holes.size(), 2u);
+    EXPECT_EQ(holes[0].pixels.size(), 29u);
+    EXPECT_NEAR(holes[0].cx, 10.0, 1e-9);
+    EXPECT_NEAR(holes[0].cy, 10.0, 1e-9);
+    EXPECT_EQ(holes[1].pixels.size(), 1u);
+    for (const Hole& hole : holes) {
+        const std::set<std::size_t> unique(hole.ring.begin(), hole.ring.end());
+        EXPECT_EQ(unique.size(), hole.ring.size()) << "a ring pixel twice";
+        for (std::size_t j : hole.ring) {
+            EXPECT_FALSE(mask[j]);
+            // Within two pixels (chessboard) of the hole.
+            const auto near = std::any_of(hole.pixels.begin(), hole.pixels.end(), [&](std::size_t i) {
+                return std::abs(static_cast<int32_t>(i % kSide) - static_cast<int32_t>(j % kSide)) <= 2 &&
+                       std::abs(static_cast<int32_t>(i / kSide) - static_cast<int32_t>(j / kSide)) <= 2;
+            });
+            EXPECT_TRUE(near) << j;
+        }
+    }
+    // The edge pixel's ring stops at the edge: 5 x 3 around it, itself not.
+    EXPECT_EQ(holes[1].ring.size(), 14u);
+}
+
+struct SurfaceCase {
+    const char* name;
+    std::function<double(double, double)> sky;
+    bool fitted;       // whether the surface is taken
+    double tolerance;  // largest |filled - sky| in the hole, when fitted
+};
+
+class FillWithSurfaceTable : public ::testing::TestWithParam<SurfaceCase> {};
+
+TEST_P(FillWithSurfaceTable, TakesTheSurfaceOnlyWhereItFollowsTheRing)
+{
+    const SurfaceCase& c = GetParam();
+    std::vector<float> plane(kSide * kSide);
+    for (std::size_t i = 0; i < plane.size(); ++i)
+        plane[i] = static_cast<float>(c.sky(static_cast<double>(i % kSide), static_cast<double>(i / kSide)));
+    std::vector<uint8_t> mask(plane.size(), 0);
+    MaskDisk(mask, kSide, 20, 20, 5);
+    const auto holes = FindHoles(mask, MaskedOf(mask), kSide, kSide, 2000, 4);
+    ASSERT_EQ(holes.size(), 1u);
+    std::vector<float> filled = plane;
+    for (std::size_t i : holes[0].pixels)
+        filled[i] = -1; // what a fill that did nothing would leave
+    const double sigma = 20.0; // the noise of a real sky
+    EXPECT_EQ(FillWithSurface(filled.data(), kSide, holes[0], kv::starless::kSurfaceFit * sigma), c.fitted);
+    if (!c.fitted) {
+        for (std::size_t i : holes[0].pixels)
+            EXPECT_EQ(filled[i], -1.0f);
+        return;
+    }
+    double worst = 0;
+    for (std::size_t i : holes[0].pixels)
+        worst = std::max(worst, std::abs(double(filled[i]) - plane[i]));
+    EXPECT_LE(worst, c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FillWithSurfaceTable,
+    ::testing::Values(
+        // A bowl and a saddle are quadratic: the fit is exact.
+        SurfaceCase{"Bowl", [](double x, double y) { return 6000 + 2.0 * ((x - 21) * (x - 21) + (y - 19) * (y - 19)); }, true, 0.05},
+        SurfaceCase{"Saddle", [](double x, double y) { return 6000 + 1.5 * (x - 20) * (y - 22) + 4 * x; }, true, 0.05},
+        // The flank of a filament (Gaussian, sigma 6, 800 high, 12 px away):
+        // curved and not quite quadratic, but within about one noise sigma (a
+        // smooth continuation would lie about 55 above it at the centre).
+        SurfaceCase{"FilamentFlank", [](double x, double) { return 6000 + 800 * std::exp(-(x - 32) * (x - 32) / 72.0); }, true, 25.0},
+        // An edge through the hole is no surface: the ring departs from any
+        // quadratic by far more than the noise.
+        SurfaceCase{"Edge", [](double x, double) { return x < 20 ? 6000.0 : 6400.0; }, false, 0}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// Through Inpaint: on a bowl the smooth continuation (Laplace's solution)
+// lies above the sky by its Laplacian * r^2 / 4 at the centre (here 8 * 25 / 4
+// = 50); the fitted surface does not.
+TEST(Inpaint, KeepsTheCurvatureOfTheSkyAroundASmallHole)
+{
+    constexpr int32_t kW = 61;
+    std::vector<float> plane(kW * kW);
+    const auto sky = [](double x, double y) { return 6000 + 2.0 * ((x - 30) * (x - 30) + (y - 30) * (y - 30)); };
+    for (std::size_t i = 0; i < plane.size(); ++i)
+        plane[i] = static_cast<float>(sky(static_cast<double>(i % kW), static_cast<double>(i / kW)));
+    const std::vector<float> truth = plane;
+    std::vector<uint8_t> mask(plane.size(), 0);
+    MaskDisk(mask, kW, 30, 30, 5);
+    const auto masked = MaskedOf(mask);
+    for (std::size_t i : masked)
+        plane[i] = 60000; // a star
+    const kv::starless::Plane noise(kW, kW, 1.0f);
+
+    std::vector<float> smooth = plane, fitted = plane;
+    kv::starless::Inpaint(smooth.data(), kW, kW, mask, masked, {}, noise, 1.0f, 7);
+    kv::starless::Inpaint(fitted.data(), kW, kW, mask, masked, FindHoles(mask, masked, kW, kW, 2000, 4), noise, 1.0f, 7);
+
+    const std::size_t centre = static_cast<std::size_t>(30) * kW + 30;
+    EXPECT_GT(smooth[centre] - truth[centre], 30.0f) << "the smooth continuation was expected to flatten the bowl";
+    double worst = 0;
+    for (std::size_t i : masked)
+        worst = std::max(worst, std::abs(double(fitted[i]) - truth[i]));
+    EXPECT_LE(worst, 6.0); // the added noise of sigma 1 only
+}
+
+} // namespace
