@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "tools/starless/Median.h"
+#include "tools/starless/Surface.h"
 
 namespace kv::starless {
 
@@ -21,6 +22,9 @@ constexpr float kWingCore = 50.0f;
 // unsaturated star is wider than this (FWHM in pixels of the luminance
 // smoothed with sigma 1; about 5 px before smoothing).
 constexpr float kSoftestStar = 6.0f;
+// Peaks wider than this (FWHM in px, smoothed) are no stars as measured; they
+// may still hold one standing on a knot or a slope.
+constexpr double kWidestPeak = 9.0;
 
 struct Directions {
     double dx[kDirections], dy[kDirections];
@@ -116,6 +120,50 @@ public:
         cy = y_ + (sum > 0 ? sy / sum : 0.0);
     }
 
+    // A star on a knot or a slope of nebula, found wide because the structure
+    // around it falls off with it: the structure fitted as a quadratic surface
+    // on a ring beyond the star's light (r 4.5 to 8.5), and the star measured
+    // as what stands above it. Not when the ring is no such surface (a
+    // filament's crest runs through it), nor when the surface is a dome with
+    // its top under the peak: that is the core of a galaxy or of a knot.
+    bool AboveSurface(float sigma, float& level, float& height, double& fwhm, double (&half)[kDirections]) const
+    {
+        constexpr double kInner = 4.5, kOuter = 8.5, kLargestDeparture = 5.0, kOffTop = 1.5;
+        std::vector<SurfaceSample> ring;
+        const int32_t reach = static_cast<int32_t>(std::ceil(kOuter));
+        for (int32_t dy = -reach; dy <= reach; ++dy)
+            for (int32_t dx = -reach; dx <= reach; ++dx) {
+                const double d = std::hypot(dx, dy);
+                if (d >= kInner && d <= kOuter)
+                    ring.push_back({double(dx), double(dy), in_.smooth.Mirrored(x_ + dx, y_ + dy)});
+            }
+        QuadraticSurface surface;
+        if (!FitQuadratic(0, 0, ring, surface) || surface.rms > kLargestDeparture * sigma)
+            return false;
+        double topX = 0, topY = 0;
+        if (surface.Top(topX, topY) && std::hypot(topX, topY) < kOffTop)
+            return false;
+        level = static_cast<float>(surface.At(0, 0));
+        height = in_.smooth.At(x_, y_) - level;
+        if (height < kDetect * sigma)
+            return false;
+        std::vector<double> h(kDirections);
+        for (int k = 0; k < kDirections; ++k) {
+            double previous = height, crossing = kInner;
+            for (double r = 0.5; r <= kInner; r += 0.5) {
+                const double above = Sample(k, r) - surface.At(r * kDir.dx[k], r * kDir.dy[k]);
+                if (above <= height / 2) {
+                    crossing = r - 0.5 + 0.5 * (previous - height / 2) / std::max(1e-6, previous - above);
+                    break;
+                }
+                previous = above;
+            }
+            h[static_cast<std::size_t>(k)] = half[k] = crossing;
+        }
+        fwhm = 2 * MedianOf(h);
+        return fwhm <= kSoftestStar;
+    }
+
     bool Saturated() const
     {
         int clipped = 0;
@@ -190,16 +238,25 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
         }
         fwhm = 2 * MedianOf(h);
     }
-    const float peak = top - floor;
+    float peak = top - floor;
+    // Faint peaks are taken as stars when they are no wider than a star; the
+    // shape is only judged where the noise allows it. A wide one may be a
+    // star on structure: then it must be round, and as narrow as the clear
+    // stars (it is left doubtful for JudgeWidths).
+    bool onStructure = false;
+    if (!star.saturated && fwhm > kWidestPeak) {
+        float height = 0;
+        if (!a.AboveSurface(sigma, floor, height, fwhm, half))
+            return false;
+        peak = height;
+        onStructure = true;
+        star.doubtful = true;
+    }
     if (peak < kDetect * sigma)
         return false;
 
-    // Faint peaks are taken as stars when they are no wider than a star; the
-    // shape is only judged where the noise allows it.
     if (!star.saturated) {
-        if (fwhm > 9.0)
-            return false;
-        if (peak >= 15 * sigma) {
+        if (peak >= 15 * sigma || onStructure) {
             // Round: the diameters in eight directions, compared by their quartiles.
             std::array<double, kDirections / 2> diameters;
             for (int k = 0; k < kDirections / 2; ++k)
@@ -234,7 +291,7 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
                     std::min(wings[static_cast<std::size_t>(k)], wings[static_cast<std::size_t>(k + kDirections / 2)]);
             if (MedianOf(axes) > limit)
                 return false;
-            star.doubtful = MedianOf(wings) > limit;
+            star.doubtful = star.doubtful || MedianOf(wings) > limit;
         }
     }
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
+
+#include "tools/starless/Surface.h"
 
 namespace kv::starless {
 
@@ -65,85 +66,18 @@ std::vector<Hole> FindHoles(const std::vector<uint8_t>& mask, const std::vector<
     return holes;
 }
 
-namespace {
-
-constexpr int kTerms = 6; // 1, u, v, u^2, uv, v^2
-
-// The terms at a pixel, in coordinates about the hole's centre scaled to
-// about unit size (the normal equations stay well conditioned).
-std::array<double, kTerms> Terms(const Hole& hole, std::size_t i, std::size_t w)
-{
-    constexpr double kScale = 1.0 / 8.0;
-    const double u = (static_cast<double>(i % w) - hole.cx) * kScale;
-    const double v = (static_cast<double>(i / w) - hole.cy) * kScale;
-    return {1.0, u, v, u * u, u * v, v * v};
-}
-
-// Solves m a = b by Gaussian elimination with partial pivoting; false when singular.
-bool Solve(std::array<std::array<double, kTerms>, kTerms> m, std::array<double, kTerms> b, std::array<double, kTerms>& a)
-{
-    for (int c = 0; c < kTerms; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < kTerms; ++r)
-            if (std::abs(m[r][c]) > std::abs(m[pivot][c]))
-                pivot = r;
-        if (std::abs(m[pivot][c]) < 1e-9)
-            return false;
-        std::swap(m[c], m[pivot]);
-        std::swap(b[c], b[pivot]);
-        for (int r = c + 1; r < kTerms; ++r) {
-            const double f = m[r][c] / m[c][c];
-            for (int k = c; k < kTerms; ++k)
-                m[r][k] -= f * m[c][k];
-            b[r] -= f * b[c];
-        }
-    }
-    for (int r = kTerms - 1; r >= 0; --r) {
-        double sum = b[r];
-        for (int k = r + 1; k < kTerms; ++k)
-            sum -= m[r][k] * a[k];
-        a[r] = sum / m[r][r];
-    }
-    return true;
-}
-
-double Evaluate(const std::array<double, kTerms>& a, const std::array<double, kTerms>& t)
-{
-    double sum = 0;
-    for (int k = 0; k < kTerms; ++k)
-        sum += a[k] * t[k];
-    return sum;
-}
-
-} // namespace
-
 bool FillWithSurface(float* plane, int32_t width, const Hole& hole, double tolerance)
 {
-    // Four ring pixels a term at least, or the surface is not pinned down.
-    if (hole.ring.size() < 4 * kTerms)
-        return false;
     const std::size_t w = static_cast<std::size_t>(width);
-    std::array<std::array<double, kTerms>, kTerms> m{};
-    std::array<double, kTerms> b{}, a{};
-    for (std::size_t j : hole.ring) {
-        const auto t = Terms(hole, j, w);
-        for (int r = 0; r < kTerms; ++r) {
-            b[r] += t[r] * plane[j];
-            for (int c = 0; c < kTerms; ++c)
-                m[r][c] += t[r] * t[c];
-        }
-    }
-    if (!Solve(m, b, a))
-        return false;
-    double squares = 0;
-    for (std::size_t j : hole.ring) {
-        const double e = plane[j] - Evaluate(a, Terms(hole, j, w));
-        squares += e * e;
-    }
-    if (std::sqrt(squares / static_cast<double>(hole.ring.size())) > tolerance)
+    std::vector<SurfaceSample> samples;
+    samples.reserve(hole.ring.size());
+    for (std::size_t j : hole.ring)
+        samples.push_back({static_cast<double>(j % w), static_cast<double>(j / w), plane[j]});
+    QuadraticSurface surface;
+    if (!FitQuadratic(hole.cx, hole.cy, samples, surface) || surface.rms > tolerance)
         return false;
     for (std::size_t i : hole.pixels)
-        plane[i] = static_cast<float>(Evaluate(a, Terms(hole, i, w)));
+        plane[i] = static_cast<float>(surface.At(static_cast<double>(i % w), static_cast<double>(i / w)));
     return true;
 }
 

@@ -76,6 +76,20 @@ INSTANTIATE_TEST_SUITE_P(
                       [](double x, double y) { return Star(x, y, 600) + Filament(x, 42, 3, 800); }, true},
         DetectionCase{"BrightStarNearAFilamentsCrest",
                       [](double x, double y) { return Star(x, y, 1000) + Filament(x, 41, 2.5, 1200); }, true},
+        // On the flank of a knot of nebula (Gaussian, sigma 10, 1500 high, 6 px
+        // away) the profile falls with the knot: measured above the sky the
+        // star is as wide as the knot; above the knot's surface it is a star.
+        DetectionCase{"StarOnTheFlankOfAKnot",
+                      [](double x, double y) { return Star(x, y, 500) + Gaussian(x, y, 46, 42, 10, 10, 1500); }, true},
+        // The core of a small galaxy (exponential, scale 6 px) also stands above
+        // the surface around it, but that surface is a dome with its top
+        // under the core.
+        DetectionCase{"CoreOfASmallGalaxy",
+                      [](double x, double y) {
+                          const double dx = x - 40.3, dy = (y - 39.6) / 0.9;
+                          return 800 * std::exp(-std::sqrt(dx * dx + dy * dy + 1.44) / 6.0);
+                      },
+                      false},
         // Three times as long as wide: a galaxy seen edge-on, or a knot of a
         // filament, not a star; nor beside a filament.
         DetectionCase{"ElongatedBlob", [](double x, double y) { return Gaussian(x, y, 40, 40, 5, 1.5, 1300); }, false},

@@ -11,6 +11,7 @@
 
 #include "tools/starless/Holes.h"
 #include "tools/starless/Inpaint.h"
+#include "tools/starless/Surface.h"
 
 namespace {
 
@@ -144,6 +145,62 @@ TEST(Inpaint, KeepsTheCurvatureOfTheSkyAroundASmallHole)
     for (std::size_t i : masked)
         worst = std::max(worst, std::abs(double(fitted[i]) - truth[i]));
     EXPECT_LE(worst, 6.0); // the added noise of sigma 1 only
+}
+
+} // namespace
+
+namespace {
+
+// The top of a fitted surface: where a dome peaks, and none for a saddle, a
+// bowl or a plane.
+struct TopCase {
+    const char* name;
+    std::function<double(double, double)> surface;
+    bool dome;
+    double topX = 0, topY = 0;
+};
+
+class SurfaceTopTable : public ::testing::TestWithParam<TopCase> {};
+
+TEST_P(SurfaceTopTable, IsFoundOnDomesOnly)
+{
+    const TopCase& c = GetParam();
+    std::vector<kv::starless::SurfaceSample> samples;
+    for (int y = -6; y <= 6; ++y)
+        for (int x = -6; x <= 6; ++x)
+            samples.push_back({double(x), double(y), c.surface(x, y)});
+    kv::starless::QuadraticSurface s;
+    ASSERT_TRUE(kv::starless::FitQuadratic(0.5, -1.0, samples, s));
+    EXPECT_LT(s.rms, 1e-6);
+    EXPECT_NEAR(s.At(3, 2), c.surface(3, 2), 1e-6);
+    double x = 0, y = 0;
+    ASSERT_EQ(s.Top(x, y), c.dome);
+    if (c.dome) {
+        EXPECT_NEAR(x, c.topX, 1e-6);
+        EXPECT_NEAR(y, c.topY, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SurfaceTopTable,
+    ::testing::Values(
+        TopCase{"TiltedDome", [](double x, double y) { return 900 - 3 * (x - 2) * (x - 2) - (x - 2) * (y + 1) - 2 * (y + 1) * (y + 1); }, true, 2, -1},
+        TopCase{"Saddle", [](double x, double y) { return 900 - 3 * x * x + 2 * y * y; }, false},
+        TopCase{"Bowl", [](double x, double y) { return 900 + x * x + y * y; }, false},
+        TopCase{"Plane", [](double x, double y) { return 900 + 4 * x - y; }, false}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// Too few samples, or all on one line, pin no surface down.
+TEST(FitQuadratic, RefusesWhatDoesNotPinTheSurfaceDown)
+{
+    std::vector<kv::starless::SurfaceSample> line, few;
+    for (int i = 0; i < 40; ++i)
+        line.push_back({double(i), 2.0 * i, 100.0 + i});
+    for (int i = 0; i < 23; ++i)
+        few.push_back({double(i % 5), double(i / 5), 100.0});
+    kv::starless::QuadraticSurface s;
+    EXPECT_FALSE(kv::starless::FitQuadratic(0, 0, line, s));
+    EXPECT_FALSE(kv::starless::FitQuadratic(0, 0, few, s));
 }
 
 } // namespace
