@@ -240,32 +240,39 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     }
     float peak = top - floor;
     // Faint peaks are taken as stars when they are no wider than a star; the
-    // shape is only judged where the noise allows it. A wide one may be a
-    // star on structure: then it must be round, and as narrow as the clear
-    // stars (it is left doubtful for JudgeWidths).
+    // shape is only judged where the noise allows it. One too wide or too
+    // long may be a star on structure (a knot, a slope, the flank of a
+    // neighbour): then it must be round above that structure, and it is left
+    // doubtful for JudgeWidths to settle by its width.
     bool onStructure = false;
-    if (!star.saturated && fwhm > kWidestPeak) {
+    const auto lookAboveStructure = [&] {
         float height = 0;
         if (!a.AboveSurface(sigma, floor, height, fwhm, half))
             return false;
         peak = height;
         onStructure = true;
         star.doubtful = true;
-    }
+        return peak >= kDetect * sigma;
+    };
+    // Round: the diameters in eight directions, compared by their quartiles.
+    // Not too strict: two stars a little more than a width apart look like
+    // one long one; galaxies are told by their wings below.
+    const auto round = [&] {
+        std::array<double, kDirections / 2> diameters;
+        for (int k = 0; k < kDirections / 2; ++k)
+            diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
+        std::sort(diameters.begin(), diameters.end());
+        return diameters[6] / std::max(0.5, diameters[1]) <= 1.7 + 3.0 * sigma / peak;
+    };
+    if (!star.saturated && fwhm > kWidestPeak && !lookAboveStructure())
+        return false;
     if (peak < kDetect * sigma)
         return false;
 
     if (!star.saturated) {
         if (peak >= 15 * sigma || onStructure) {
-            // Round: the diameters in eight directions, compared by their quartiles.
-            std::array<double, kDirections / 2> diameters;
-            for (int k = 0; k < kDirections / 2; ++k)
-                diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
-            std::sort(diameters.begin(), diameters.end());
-            const double elongation = diameters[6] / std::max(0.5, diameters[1]);
-            // Not too strict: two stars a little more than a width apart
-            // look like one long one; galaxies are told by their wings below.
-            if (elongation > 1.7 + 3.0 * sigma / peak)
+            const bool taken = round() || (!onStructure && lookAboveStructure() && round());
+            if (!taken)
                 return false;
         }
         if (peak >= 40 * sigma) {

@@ -81,6 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
         // star is as wide as the knot; above the knot's surface it is a star.
         DetectionCase{"StarOnTheFlankOfAKnot",
                       [](double x, double y) { return Star(x, y, 500) + Gaussian(x, y, 46, 42, 10, 10, 1500); }, true},
+        // On the flank of a wide filament (sigma 8, 6 px from the crest): the
+        // profile falls with the flank on one side only, so the star looks
+        // long; above the surface around it, it is round.
+        DetectionCase{"StarOnTheFlankOfAWideFilament",
+                      [](double x, double y) { return Star(x, y, 400) + Filament(x, 46, 8, 800); }, true},
         // The core of a small galaxy (exponential, scale 6 px) also stands above
         // the surface around it, but that surface is a dome with its top
         // under the core.
