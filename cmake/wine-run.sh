@@ -12,13 +12,28 @@ if [ -n "${KELVORAN_WINEPREFIX:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
 fi
 export WINEPREFIX="${KELVORAN_WINEPREFIX:-${WINEPREFIX:-$HOME/.kelvoran-wine}}"
 
+# The loader. Debian's wine script runs the 32-bit loader (wine32,
+# /usr/lib/wine/wine) whenever it is installed, for 64-bit programs too; on a
+# machine whose kernel runs no 32-bit programs that loader cannot start at
+# all, and the 64-bit loader is run itself, as the script does when wine32
+# is missing.
+wine=(wine)
+wine32=0
+if [ -x /usr/lib/wine/wine ]; then
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    wine32=1
+  elif [ -x /usr/lib/wine/wine64 ]; then
+    export WINELOADER=/usr/lib/wine/wine64
+    wine=(/usr/lib/wine/wine64)
+  fi
+fi
+
 # A prefix made while only 64-bit Wine was installed has no syswow64 folder,
 # and 32-bit programs cannot start in it ("could not load kernel32.dll"), so
-# once 32-bit Wine (Debian's wine32, its loader /usr/lib/wine/wine) is there,
-# such a prefix is made anew.
+# once 32-bit Wine is there and runs, such a prefix is made anew.
 prepare_prefix() {
   if [ -f "$WINEPREFIX/system.reg" ]; then
-    if [ ! -x /usr/lib/wine/wine ] || [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+    if [ "$wine32" = 0 ] || [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
       return 0
     fi
     if [ "$own" != 1 ]; then
@@ -30,7 +45,7 @@ prepare_prefix() {
     rm -rf "$WINEPREFIX"
   fi
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
+  "${wine[@]}" wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 }
 
@@ -50,4 +65,4 @@ for f in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
     cp "$f" "$fonts/"
   fi
 done
-exec wine "$@"
+exec "${wine[@]}" "$@"
