@@ -11,18 +11,16 @@ std::vector<Hole> FindHoles(const std::vector<uint8_t>& mask, const std::vector<
                             int32_t height, std::size_t largest, int32_t ringWidth)
 {
     const std::size_t w = static_cast<std::size_t>(width);
-    // One mark per pixel: for masked pixels the hole they belong to, for known
-    // ones the last hole whose ring took them (so no ring holds a pixel twice).
-    std::vector<int32_t> mark(mask.size(), -1);
+    std::vector<uint8_t> seen(mask.size(), 0), inHole, across; // seen: masked pixels already in a hole
+
     std::vector<Hole> holes;
     std::vector<std::size_t> pixels, stack;
-    int32_t id = 0;
     for (std::size_t start : masked) {
-        if (mark[start] >= 0)
+        if (seen[start])
             continue;
         pixels.clear();
         stack.assign(1, start);
-        mark[start] = id;
+        seen[start] = 1;
         while (!stack.empty()) {
             const std::size_t i = stack.back();
             stack.pop_back();
@@ -33,34 +31,66 @@ std::vector<Hole> FindHoles(const std::vector<uint8_t>& mask, const std::vector<
                 if (nx < 0 || ny < 0 || nx >= width || ny >= height)
                     continue;
                 const std::size_t j = static_cast<std::size_t>(ny) * w + static_cast<std::size_t>(nx);
-                if (mask[j] && mark[j] < 0) {
-                    mark[j] = id;
+                if (mask[j] && !seen[j]) {
+                    seen[j] = 1;
                     stack.push_back(j);
                 }
             }
         }
-        const int32_t holeId = id++;
         if (pixels.size() > largest)
             continue;
         Hole hole;
-        hole.pixels = pixels;
+        int32_t x0 = width, y0 = height, x1 = -1, y1 = -1;
         for (std::size_t i : pixels) {
-            hole.cx += static_cast<double>(i % w);
-            hole.cy += static_cast<double>(i / w);
+            const int32_t x = static_cast<int32_t>(i % w), y = static_cast<int32_t>(i / w);
+            hole.cx += x;
+            hole.cy += y;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
         }
         hole.cx /= static_cast<double>(pixels.size());
         hole.cy /= static_cast<double>(pixels.size());
-        for (std::size_t i : pixels) {
-            const int32_t x = static_cast<int32_t>(i % w), y = static_cast<int32_t>(i / w);
-            for (int32_t py = std::max(0, y - ringWidth); py <= std::min(height - 1, y + ringWidth); ++py)
-                for (int32_t px = std::max(0, x - ringWidth); px <= std::min(width - 1, x + ringWidth); ++px) {
-                    const std::size_t j = static_cast<std::size_t>(py) * w + static_cast<std::size_t>(px);
-                    if (mask[j] || mark[j] == holeId)
-                        continue;
-                    mark[j] = holeId;
-                    hole.ring.push_back(j);
-                }
+        // The ring: the hole dilated by ringWidth (a square reach, one row
+        // pass and one column pass over its box), less the masked pixels.
+        x0 = std::max(0, x0 - ringWidth);
+        y0 = std::max(0, y0 - ringWidth);
+        x1 = std::min(width - 1, x1 + ringWidth);
+        y1 = std::min(height - 1, y1 + ringWidth);
+        const int32_t bw = x1 - x0 + 1, bh = y1 - y0 + 1;
+        inHole.assign(static_cast<std::size_t>(bw) * bh, 0);
+        for (std::size_t i : pixels)
+            inHole[static_cast<std::size_t>(static_cast<int32_t>(i / w) - y0) * bw + (static_cast<int32_t>(i % w) - x0)] = 1;
+        across.assign(inHole.size(), 0);
+        for (int32_t y = 0; y < bh; ++y) {
+            const uint8_t* row = &inHole[static_cast<std::size_t>(y) * bw];
+            int count = 0; // hole pixels in [x - ringWidth, x + ringWidth]
+            for (int32_t x = 0; x < std::min(bw, ringWidth); ++x)
+                count += row[x];
+            for (int32_t x = 0; x < bw; ++x) {
+                if (x + ringWidth < bw)
+                    count += row[x + ringWidth];
+                if (x - ringWidth - 1 >= 0)
+                    count -= row[x - ringWidth - 1];
+                across[static_cast<std::size_t>(y) * bw + x] = count > 0;
+            }
         }
+        for (int32_t x = 0; x < bw; ++x) {
+            int count = 0;
+            for (int32_t y = 0; y < std::min(bh, ringWidth); ++y)
+                count += across[static_cast<std::size_t>(y) * bw + x];
+            for (int32_t y = 0; y < bh; ++y) {
+                if (y + ringWidth < bh)
+                    count += across[static_cast<std::size_t>(y + ringWidth) * bw + x];
+                if (y - ringWidth - 1 >= 0)
+                    count -= across[static_cast<std::size_t>(y - ringWidth - 1) * bw + x];
+                const std::size_t j = static_cast<std::size_t>(y0 + y) * w + static_cast<std::size_t>(x0 + x);
+                if (count > 0 && !mask[j])
+                    hole.ring.push_back(j);
+            }
+        }
+        hole.pixels.swap(pixels);
         holes.push_back(std::move(hole));
     }
     return holes;
