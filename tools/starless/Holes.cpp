@@ -7,11 +7,30 @@
 
 namespace kv::starless {
 
+namespace {
+
+// out[i] = 1 where in holds a 1 within reach of i; count values step apart.
+void Dilate(const uint8_t* in, uint8_t* out, int32_t count, int32_t step, int32_t reach)
+{
+    int ones = 0; // in [i - reach, i + reach]
+    for (int32_t i = 0; i < std::min(count, reach); ++i)
+        ones += in[static_cast<std::ptrdiff_t>(i) * step];
+    for (int32_t i = 0; i < count; ++i) {
+        if (i + reach < count)
+            ones += in[static_cast<std::ptrdiff_t>(i + reach) * step];
+        if (i - reach - 1 >= 0)
+            ones -= in[static_cast<std::ptrdiff_t>(i - reach - 1) * step];
+        out[static_cast<std::ptrdiff_t>(i) * step] = ones > 0;
+    }
+}
+
+} // namespace
+
 std::vector<Hole> FindHoles(const std::vector<uint8_t>& mask, const std::vector<std::size_t>& masked, int32_t width,
                             int32_t height, std::size_t largest, int32_t ringWidth)
 {
     const std::size_t w = static_cast<std::size_t>(width);
-    std::vector<uint8_t> seen(mask.size(), 0), inHole, across; // seen: masked pixels already in a hole
+    std::vector<uint8_t> seen(mask.size(), 0), inHole, across, dilated; // seen: masked pixels already in a hole
 
     std::vector<Hole> holes;
     std::vector<std::size_t> pixels, stack;
@@ -63,33 +82,17 @@ std::vector<Hole> FindHoles(const std::vector<uint8_t>& mask, const std::vector<
         for (std::size_t i : pixels)
             inHole[static_cast<std::size_t>(static_cast<int32_t>(i / w) - y0) * bw + (static_cast<int32_t>(i % w) - x0)] = 1;
         across.assign(inHole.size(), 0);
-        for (int32_t y = 0; y < bh; ++y) {
-            const uint8_t* row = &inHole[static_cast<std::size_t>(y) * bw];
-            int count = 0; // hole pixels in [x - ringWidth, x + ringWidth]
-            for (int32_t x = 0; x < std::min(bw, ringWidth); ++x)
-                count += row[x];
+        for (int32_t y = 0; y < bh; ++y)
+            Dilate(&inHole[static_cast<std::size_t>(y) * bw], &across[static_cast<std::size_t>(y) * bw], bw, 1, ringWidth);
+        dilated.assign(inHole.size(), 0);
+        for (int32_t x = 0; x < bw; ++x)
+            Dilate(&across[static_cast<std::size_t>(x)], &dilated[static_cast<std::size_t>(x)], bh, bw, ringWidth);
+        for (int32_t y = 0; y < bh; ++y)
             for (int32_t x = 0; x < bw; ++x) {
-                if (x + ringWidth < bw)
-                    count += row[x + ringWidth];
-                if (x - ringWidth - 1 >= 0)
-                    count -= row[x - ringWidth - 1];
-                across[static_cast<std::size_t>(y) * bw + x] = count > 0;
-            }
-        }
-        for (int32_t x = 0; x < bw; ++x) {
-            int count = 0;
-            for (int32_t y = 0; y < std::min(bh, ringWidth); ++y)
-                count += across[static_cast<std::size_t>(y) * bw + x];
-            for (int32_t y = 0; y < bh; ++y) {
-                if (y + ringWidth < bh)
-                    count += across[static_cast<std::size_t>(y + ringWidth) * bw + x];
-                if (y - ringWidth - 1 >= 0)
-                    count -= across[static_cast<std::size_t>(y - ringWidth - 1) * bw + x];
                 const std::size_t j = static_cast<std::size_t>(y0 + y) * w + static_cast<std::size_t>(x0 + x);
-                if (count > 0 && !mask[j])
+                if (dilated[static_cast<std::size_t>(y) * bw + x] && !mask[j])
                     hole.ring.push_back(j);
             }
-        }
         hole.pixels.swap(pixels);
         holes.push_back(std::move(hole));
     }

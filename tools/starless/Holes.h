@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/starless/Plane.h"
-
 namespace kv::starless {
 
 struct Hole {
