@@ -86,7 +86,22 @@ INSTANTIATE_TEST_SUITE_P(
                   [](double x, double y) { return 1000 * std::exp(-std::hypot(x - kStarX, y - kStarY) / 12.0); }, 45.0,
                   14.0},
         // A gradient of the sky is the same on either side of each ring.
-        WingsCase{"StarOnAGradient", 10000, [](double x, double y) { return 3.0 * x + 1.5 * y; }, 6.0}),
+        WingsCase{"StarOnAGradient", 10000, [](double x, double y) { return 3.0 * x + 1.5 * y; }, 6.0},
+        // In a bowl of nebula the rings' medians climb with their radius: the
+        // level rings beyond the wings stand some 500 above the sky under the
+        // star. Measured against one level the wings would vanish below it;
+        // against the surface through those rings they are the star's own.
+        WingsCase{"StarInABowl", 10000,
+                  [](double x, double y) { return 0.3 * ((x - kStarX) * (x - kStarX) + (y - kStarY) * (y - kStarY)); }, 6.0},
+        // A knot of nebula among the level rings (sigma 4, 3000 high) is left
+        // out of the surface; fitted with it, the surface would take the
+        // wings with it.
+        WingsCase{"StarInABowlWithAKnotBeyondItsWings", 10000,
+                  [](double x, double y) {
+                      return 0.3 * ((x - kStarX) * (x - kStarX) + (y - kStarY) * (y - kStarY)) +
+                             3000 * std::exp(-0.5 * ((x - 100) * (x - 100) + (y - 62) * (y - 62)) / 16.0);
+                  },
+                  8.0, 7.0}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // Stars without a wing radius are left to the mask.
