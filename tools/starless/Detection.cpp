@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 
+#include "tools/starless/Inpaint.h"
 #include "tools/starless/Median.h"
+#include "tools/starless/Structure.h"
 #include "tools/starless/Surface.h"
 
 namespace kv::starless {
@@ -14,6 +16,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Peaks are examined from this many (smoothed) noise sigmas above their surroundings.
 constexpr float kDetect = 3.5f;
+// Stars hidden by structure are taken from this many sigmas of their
+// contrast along its axis (structure leaves more peaks there than dark sky).
+constexpr float kAxisDetect = 4.5f;
 // Stars this many sigmas high have their wings subtracted; the mask covers
 // their light above kWingCore sigmas.
 constexpr float kWingStar = 60.0f;
@@ -22,6 +27,10 @@ constexpr float kWingCore = 50.0f;
 // unsaturated star is wider than this (FWHM in pixels of the luminance
 // smoothed with sigma 1; about 5 px before smoothing).
 constexpr float kSoftestStar = 6.0f;
+// Nothing narrower than this (FWHM in px, smoothed) is a star: a noise peak
+// of the smoothed image is wider; a spike crossing a bright star's halo or
+// the edge of structure may look that narrow along an axis.
+constexpr float kSharpestStar = 2.5f;
 // Peaks wider than this (FWHM in px, smoothed) are no stars as measured; they
 // may still hold one standing on a knot or a slope.
 constexpr double kWidestPeak = 9.0;
@@ -38,20 +47,22 @@ struct Directions {
 };
 const Directions kDir;
 
+// Measures a peak on one image: the smoothed luminance, or its contrast along
+// the structure's axis.
 class Analysis {
 public:
-    Analysis(const DetectionInput& in, int32_t x, int32_t y) : in_(in), x_(x), y_(y) {}
+    Analysis(const Plane& image, const DetectionInput& in, int32_t x, int32_t y) : p_(image), in_(in), x_(x), y_(y) {}
 
-    float Sample(int k, double r) const { return in_.smooth.Bilinear(x_ + r * kDir.dx[k], y_ + r * kDir.dy[k]); }
+    float Sample(int k, double r) const { return p_.Bilinear(x_ + r * kDir.dx[k], y_ + r * kDir.dy[k]); }
 
-    // Median of the smoothed luminance on three rings from radius r outward.
+    // Median of the image on three rings from radius r outward.
     float RingMedian(double r)
     {
         ring_.clear();
         for (int j = 0; j < 3; ++j)
             for (int k = 0; k < kDirections; ++k) {
                 const double a = (k + 0.5 * j) * 2 * kPi / kDirections;
-                ring_.push_back(in_.smooth.Bilinear(x_ + (r + j) * std::cos(a), y_ + (r + j) * std::sin(a)));
+                ring_.push_back(p_.Bilinear(x_ + (r + j) * std::cos(a), y_ + (r + j) * std::sin(a)));
             }
         return MedianOf(ring_);
     }
@@ -60,7 +71,7 @@ public:
     // climbs again by rise: a neighbour, or the structure the star sits on.
     float Plateau(int k, float rise, double limit) const
     {
-        float lowest = in_.smooth.At(x_, y_);
+        float lowest = p_.At(x_, y_);
         for (double r = 0.5; r <= limit; r += 0.5) {
             const float v = Sample(k, r);
             if (v > lowest + rise)
@@ -73,7 +84,7 @@ public:
     // Where the profile along direction k first falls to level (interpolated), up to limit.
     double Crossing(int k, float level, double limit) const
     {
-        float previous = in_.smooth.At(x_, y_);
+        float previous = p_.At(x_, y_);
         for (double r = 0.5; r <= limit; r += 0.5) {
             const float v = Sample(k, r);
             if (v <= level)
@@ -87,12 +98,12 @@ public:
     // tau of floor, or the profile climbs again (another object).
     double Reach(int k, float floor, float tau, float rise, double limit) const
     {
-        float lowest = in_.smooth.At(x_, y_);
+        float lowest = p_.At(x_, y_);
         for (double r = 1.0; r <= limit; r += 1.0) {
             // The mask need go no farther than the edge (past it the
             // mirrored star would look like a neighbour).
             const double px = x_ + r * kDir.dx[k], py = y_ + r * kDir.dy[k];
-            if (px < 0 || py < 0 || px > in_.smooth.w - 1 || py > in_.smooth.h - 1)
+            if (px < 0 || py < 0 || px > p_.w - 1 || py > p_.h - 1)
                 return r;
             const float v = Sample(k, r);
             if (v - floor <= tau || v > lowest + rise)
@@ -111,7 +122,7 @@ public:
             for (int32_t dx = -r; dx <= r; ++dx) {
                 if (dx * dx + dy * dy > r * r)
                     continue;
-                const double v = std::max(0.0f, in_.smooth.Mirrored(x_ + dx, y_ + dy) - floor);
+                const double v = std::max(0.0f, p_.Mirrored(x_ + dx, y_ + dy) - floor);
                 sum += v;
                 sx += v * dx;
                 sy += v * dy;
@@ -135,7 +146,7 @@ public:
             for (int32_t dx = -reach; dx <= reach; ++dx) {
                 const double d = std::hypot(dx, dy);
                 if (d >= kInner && d <= kOuter)
-                    ring.push_back({double(dx), double(dy), in_.smooth.Mirrored(x_ + dx, y_ + dy)});
+                    ring.push_back({double(dx), double(dy), p_.Mirrored(x_ + dx, y_ + dy)});
             }
         QuadraticSurface surface;
         if (!FitQuadratic(0, 0, ring, surface) || surface.rms > kLargestDeparture * sigma)
@@ -144,7 +155,7 @@ public:
         if (surface.Top(topX, topY) && std::hypot(topX, topY) < kOffTop)
             return false;
         level = static_cast<float>(surface.At(0, 0));
-        height = in_.smooth.At(x_, y_) - level;
+        height = p_.At(x_, y_) - level;
         if (height < kDetect * sigma)
             return false;
         std::vector<double> h(kDirections);
@@ -178,6 +189,7 @@ public:
     }
 
 private:
+    const Plane& p_;
     const DetectionInput& in_;
     int32_t x_, y_;
     std::vector<float> ring_;
@@ -199,9 +211,173 @@ bool IsPeak(const Plane& s, int32_t x, int32_t y)
     return true;
 }
 
+bool IsBandCandidate(const DetectionInput& in, int32_t x, int32_t y)
+{
+    const std::size_t i = in.band.Index(x, y);
+    return in.band.v[i] >= kDetect * kBandNoise * in.background.noise.v[i] && IsPeak(in.band, x, y);
+}
+
+// Near the edges the axis, and the pixels along it, are partly made up.
+bool AxisNearEdge(const Plane& axis, int32_t x, int32_t y)
+{
+    constexpr int32_t kMargin = 6;
+    return x < kMargin || y < kMargin || x >= axis.w - kMargin || y >= axis.h - kMargin;
+}
+
+// Where the contrast along the structure's axis stands clearly above the
+// noise, and the structure's light in the wide smoothing takes at least a
+// detection's worth from the band there: a star the structure beside it
+// hides from the band. (On dark sky the band sees what the contrast sees.)
+bool HiddenByStructure(const DetectionInput& in, int32_t x, int32_t y)
+{
+    if (AxisNearEdge(in.axis, x, y))
+        return false;
+    const std::size_t i = in.axis.Index(x, y);
+    const float sigma = kAxisNoise * in.background.noise.v[i];
+    return in.axis.v[i] >= kAxisDetect * sigma && in.axis.v[i] - in.band.v[i] >= kDetect * sigma;
+}
+
+// A peak of the contrast along the structure's axis, hidden by the
+// structure, with no peak of the band near it.
+bool IsAxisCandidate(const DetectionInput& in, int32_t x, int32_t y)
+{
+    if (!HiddenByStructure(in, x, y) || !IsPeak(in.axis, x, y))
+        return false;
+    constexpr int32_t kApart = 2;
+    for (int32_t ny = std::max(0, y - kApart); ny <= std::min(in.band.h - 1, y + kApart); ++ny)
+        for (int32_t nx = std::max(0, x - kApart); nx <= std::min(in.band.w - 1, x + kApart); ++nx)
+            if (IsBandCandidate(in, nx, ny))
+                return false;
+    return true;
+}
+
+// Round: the diameters in eight directions, compared by their quartiles.
+// Not too strict: two stars a little more than a width apart look like one
+// long one; galaxies are told by their wings.
+bool Round(const double (&half)[kDirections], float sigma, float peak)
+{
+    std::array<double, kDirections / 2> diameters;
+    for (int k = 0; k < kDirections / 2; ++k)
+        diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
+    std::sort(diameters.begin(), diameters.end());
+    return diameters[6] / std::max(0.5, diameters[1]) <= 1.7 + 3.0 * sigma / peak;
+}
+
+// Compact: two widths out a star's light is nearly gone, a galaxy's is not.
+// Along each direction the level under that point is extrapolated from two
+// points farther out, so that a slope of the sky or a neighbour does not
+// count as wing. A galaxy has wings on both sides along every axis; a star
+// beside a galaxy only on one. Wings on most sides (but not on both sides of
+// most axes) leave it in doubt, for JudgeWidths to settle by its width.
+bool Compact(const Analysis& a, double fwhm, float sigma, float peak, bool& doubtful)
+{
+    const double ra = 2.0 * fwhm, rb = 3.0 * fwhm + 2.0, rc = 4.0 * fwhm + 4.0;
+    std::vector<double> wings(kDirections);
+    for (int k = 0; k < kDirections; ++k) {
+        const auto mean3 = [&](double r) { return (a.Sample(k, r - 0.7) + a.Sample(k, r) + a.Sample(k, r + 0.7)) / 3.0; };
+        const double sa = mean3(ra), sb = mean3(rb), sc = mean3(rc);
+        const double under = sb + (sb - sc) * (rb - ra) / (rc - rb);
+        wings[static_cast<std::size_t>(k)] = (sa - under) / peak;
+    }
+    const double limit = 0.024 + 1.0 * sigma / peak;
+    std::vector<double> axes(kDirections / 2);
+    for (int k = 0; k < kDirections / 2; ++k)
+        axes[static_cast<std::size_t>(k)] =
+            std::min(wings[static_cast<std::size_t>(k)], wings[static_cast<std::size_t>(k + kDirections / 2)]);
+    if (MedianOf(axes) > limit)
+        return false;
+    doubtful = doubtful || MedianOf(wings) > limit;
+    return true;
+}
+
+// The mask: how far the light reaches in each direction above floor, and
+// for a bright star (when wings are allowed) only its core, its wings
+// being subtracted as a measured profile. Also the centre of its light.
+void Outline(Analysis& a, float floor, float peak, double fwhm, float sigma, bool wingsAllowed, double reachLimit,
+             double margin, StarShape& star)
+{
+    // Against a level taken farther out for bright stars (whose wings lift the first ring).
+    const float tau = 1.5f * sigma, rise = 3.0f * sigma;
+    double reach[kDirections];
+    for (int pass = 0; pass < (peak > 100 * sigma ? 2 : 1); ++pass) {
+        double longest = 0;
+        std::vector<double> r(kDirections);
+        for (int k = 0; k < kDirections; ++k) {
+            r[static_cast<std::size_t>(k)] = reach[k] = a.Reach(k, floor, tau, rise, reachLimit);
+            longest = std::max(longest, reach[k]);
+        }
+        const double typical = MedianOf(r);
+        for (double& v : reach)
+            v = std::min(v, 1.5 * typical + 1.0);
+        if (pass == 0 && peak > 100 * sigma)
+            floor = std::min(floor, a.RingMedian(1.3 * longest + 3.0));
+    }
+    const double smallest = std::max(2.0, 0.9 * std::min(fwhm, 6.0));
+    for (int k = 0; k < kDirections; ++k)
+        star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * reach[k] + margin));
+    // A bright star's wings spread its light over a wide disk, where filling
+    // would lose whatever lies beneath. Only its core, where the star's own
+    // light stands far above the noise, is masked; the wings beyond are
+    // taken away as a measured profile.
+    if (wingsAllowed && peak >= kWingStar * sigma) {
+        // An unsaturated star's light is all within a few widths: what seems
+        // to reach farther is the galaxy or nebula it stands on.
+        const double wingLimit = star.saturated ? reachLimit : 6.0 * fwhm + 4.0;
+        const double coreLimit = star.saturated ? reachLimit : 3.0 * fwhm;
+        std::vector<double> outer(star.radius, star.radius + kDirections);
+        star.wingRadius = static_cast<float>(std::min(wingLimit, MedianOf(outer)));
+        for (int k = 0; k < kDirections; ++k) {
+            const double core = std::min({reach[k], coreLimit, a.Reach(k, floor, kWingCore * sigma, rise, reachLimit)});
+            star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * core + 1.5));
+        }
+    }
+    a.Centre(floor, fwhm, star.cx, star.cy);
+    star.floor = floor;
+    star.peak = peak;
+    star.fwhm = static_cast<float>(fwhm);
+    star.significance = peak / sigma;
+}
+
+// A star on a filament's flank or crest, measured on its contrast along the
+// filament's axis, where the filament is gone: high enough, no wider than a
+// soft star, round and compact there. Such a star is doubtful (JudgeWidths
+// holds it to the stars' own width), and its wings are not subtracted.
+bool AlongAxis(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
+{
+    if (AxisNearEdge(in.axis, x, y))
+        return false;
+    Analysis a(in.axis, in, x, y);
+    const float sigma = in.background.noise.At(x, y) * kAxisNoise;
+    const float peak = in.axis.At(x, y);
+    if (peak < kAxisDetect * sigma)
+        return false;
+    double half[kDirections];
+    std::vector<double> h(kDirections);
+    for (int k = 0; k < kDirections; ++k)
+        h[static_cast<std::size_t>(k)] = half[k] = a.Crossing(k, peak / 2, 2 * kSoftestStar);
+    const double fwhm = 2 * MedianOf(h);
+    bool doubtful = true;
+    if (fwhm < kSharpestStar || fwhm > kSoftestStar || !Round(half, sigma, peak) ||
+        (peak >= 40 * sigma && !Compact(a, fwhm, sigma, peak, doubtful)))
+        return false;
+    star = StarShape{};
+    star.x = x;
+    star.y = y;
+    star.doubtful = true;
+    star.axis = AxisAt(in.smooth, in.band, x, y).k;
+    // The contrast keeps some of the structure's curvature: it need not fall
+    // to the noise where the star's light has. So the mask reaches no farther
+    // than a Gaussian star of this height and width would, and takes no
+    // margin beyond: on a curved flank every pixel more costs the fill more
+    // than the faint light it would cover.
+    const double gaussianReach = fwhm / 2.3548 * std::sqrt(2 * std::log(std::max(1.0f, peak / (1.5f * sigma))));
+    Outline(a, 0.0f, peak, fwhm, sigma, false, 1.3 * gaussianReach + 1.0, -0.5, star);
+    return true;
+}
+
 bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
 {
-    Analysis a(in, x, y);
+    Analysis a(in.smooth, in, x, y);
     const float top = in.smooth.At(x, y);
     const float sigma = in.background.noise.At(x, y) * kSmoothNoise;
     star.x = x;
@@ -243,7 +419,9 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     // shape is only judged where the noise allows it. One too wide or too
     // long may be a star on structure (a knot, a slope, the flank of a
     // neighbour): then it must be round above that structure, and it is left
-    // doubtful for JudgeWidths to settle by its width.
+    // doubtful for JudgeWidths to settle by its width. Where the structure is
+    // no such surface (a filament's curved flank), the star is looked for
+    // along the filament's axis instead.
     bool onStructure = false;
     const auto lookAboveStructure = [&] {
         float height = 0;
@@ -254,96 +432,21 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
         star.doubtful = true;
         return peak >= kDetect * sigma;
     };
-    // Round: the diameters in eight directions, compared by their quartiles.
-    // Not too strict: two stars a little more than a width apart look like
-    // one long one; galaxies are told by their wings below.
-    const auto round = [&] {
-        std::array<double, kDirections / 2> diameters;
-        for (int k = 0; k < kDirections / 2; ++k)
-            diameters[static_cast<std::size_t>(k)] = half[k] + half[k + kDirections / 2];
-        std::sort(diameters.begin(), diameters.end());
-        return diameters[6] / std::max(0.5, diameters[1]) <= 1.7 + 3.0 * sigma / peak;
-    };
     if (!star.saturated && fwhm > kWidestPeak && !lookAboveStructure())
-        return false;
+        return AlongAxis(in, x, y, star);
     if (peak < kDetect * sigma)
-        return false;
+        return !star.saturated && AlongAxis(in, x, y, star);
 
     if (!star.saturated) {
         if (peak >= 15 * sigma || onStructure) {
-            const bool taken = round() || (!onStructure && lookAboveStructure() && round());
+            const bool taken = Round(half, sigma, peak) || (!onStructure && lookAboveStructure() && Round(half, sigma, peak));
             if (!taken)
-                return false;
+                return AlongAxis(in, x, y, star);
         }
-        if (peak >= 40 * sigma) {
-            // Compact: two widths out a star's light is nearly gone, a galaxy's
-            // is not. Along each direction the level under that point is
-            // extrapolated from two points farther out, so that a slope of the
-            // sky or a neighbour does not count as wing. A galaxy has wings on
-            // both sides along every axis; a star beside a galaxy only on one.
-            // Wings on most sides leave it in doubt, for JudgeWidths to settle
-            // by its width.
-            const double ra = 2.0 * fwhm, rb = 3.0 * fwhm + 2.0, rc = 4.0 * fwhm + 4.0;
-            std::vector<double> wings(kDirections);
-            for (int k = 0; k < kDirections; ++k) {
-                const auto mean3 = [&](double r) { return (a.Sample(k, r - 0.7) + a.Sample(k, r) + a.Sample(k, r + 0.7)) / 3.0; };
-                const double sa = mean3(ra), sb = mean3(rb), sc = mean3(rc);
-                const double under = sb + (sb - sc) * (rb - ra) / (rc - rb);
-                wings[static_cast<std::size_t>(k)] = (sa - under) / peak;
-            }
-            const double limit = 0.024 + 1.0 * sigma / peak;
-            std::vector<double> axes(kDirections / 2);
-            for (int k = 0; k < kDirections / 2; ++k)
-                axes[static_cast<std::size_t>(k)] =
-                    std::min(wings[static_cast<std::size_t>(k)], wings[static_cast<std::size_t>(k + kDirections / 2)]);
-            if (MedianOf(axes) > limit)
-                return false;
-            star.doubtful = star.doubtful || MedianOf(wings) > limit;
-        }
+        if (peak >= 40 * sigma && !Compact(a, fwhm, sigma, peak, star.doubtful))
+            return false;
     }
-
-    // The mask: how far the light reaches in each direction, against a level
-    // taken farther out for bright stars (whose wings lift the first ring).
-    const float tau = 1.5f * sigma, rise = 3.0f * sigma;
-    const double reachLimit = star.saturated ? 300.0 : 6.0 * fwhm + 10.0;
-    double reach[kDirections];
-    for (int pass = 0; pass < (peak > 100 * sigma ? 2 : 1); ++pass) {
-        double longest = 0;
-        std::vector<double> r(kDirections);
-        for (int k = 0; k < kDirections; ++k) {
-            r[static_cast<std::size_t>(k)] = reach[k] = a.Reach(k, floor, tau, rise, reachLimit);
-            longest = std::max(longest, reach[k]);
-        }
-        const double typical = MedianOf(r);
-        for (double& v : reach)
-            v = std::min(v, 1.5 * typical + 1.0);
-        if (pass == 0 && peak > 100 * sigma)
-            floor = std::min(floor, a.RingMedian(1.3 * longest + 3.0));
-    }
-    const double smallest = std::max(2.0, 0.9 * std::min(fwhm, 6.0));
-    for (int k = 0; k < kDirections; ++k)
-        star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * reach[k] + 1.5));
-    // A bright star's wings spread its light over a wide disk, where filling
-    // would lose whatever lies beneath. Only its core, where the star's own
-    // light stands far above the noise, is masked; the wings beyond are
-    // taken away as a measured profile.
-    if (peak >= kWingStar * sigma) {
-        // An unsaturated star's light is all within a few widths: what seems
-        // to reach farther is the galaxy or nebula it stands on.
-        const double wingLimit = star.saturated ? reachLimit : 6.0 * fwhm + 4.0;
-        const double coreLimit = star.saturated ? reachLimit : 3.0 * fwhm;
-        std::vector<double> outer(star.radius, star.radius + kDirections);
-        star.wingRadius = static_cast<float>(std::min(wingLimit, MedianOf(outer)));
-        for (int k = 0; k < kDirections; ++k) {
-            const double core = std::min({reach[k], coreLimit, a.Reach(k, floor, kWingCore * sigma, rise, reachLimit)});
-            star.radius[k] = static_cast<float>(std::max(smallest, 1.15 * core + 1.5));
-        }
-    }
-    a.Centre(floor, fwhm, star.cx, star.cy);
-    star.floor = floor;
-    star.peak = peak;
-    star.fwhm = static_cast<float>(fwhm);
-    star.significance = peak / sigma;
+    Outline(a, floor, peak, fwhm, sigma, true, star.saturated ? 300.0 : 6.0 * fwhm + 10.0, 1.5, star);
     return true;
 }
 
@@ -373,16 +476,18 @@ std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y
                                  int& candidates)
 {
     std::vector<StarShape> stars;
-    const Plane& s = in.smooth;
     for (int32_t y = y0; y < y1; ++y)
         for (int32_t x = x0; x < x1; ++x) {
-            const std::size_t i = s.Index(x, y);
-            if (in.band.v[i] < kDetect * kBandNoise * in.background.noise.v[i] || !IsPeak(in.band, x, y))
-                continue;
-            ++candidates;
             StarShape star;
-            if (Analyse(in, x, y, star))
-                stars.push_back(star);
+            if (IsBandCandidate(in, x, y)) {
+                ++candidates;
+                if (Analyse(in, x, y, star))
+                    stars.push_back(star);
+            } else if (IsAxisCandidate(in, x, y)) {
+                ++candidates;
+                if (AlongAxis(in, x, y, star))
+                    stars.push_back(star);
+            }
         }
     return stars;
 }
@@ -494,8 +599,9 @@ void PaintMasks(const std::vector<StarShape>& stars, double spikeAngle, int32_t 
                     t += kDirections;
                 const int k0 = static_cast<int>(t) % kDirections, k1 = (k0 + 1) % kDirections;
                 const double f = t - std::floor(t);
+                uint8_t& m = mask[static_cast<std::size_t>(y) * w + x];
                 if (d <= s.radius[k0] * (1 - f) + s.radius[k1] * f)
-                    mask[static_cast<std::size_t>(y) * w + x] = 1;
+                    m = s.axis < 0 ? 1 : (m == 0 ? static_cast<uint8_t>(kMaskAlongAxis + s.axis) : m);
             }
         for (int k = 0; k < 4; ++k) {
             if (s.spike[k] <= 0)

@@ -24,12 +24,16 @@ struct StarShape {
     // subtracted (SubtractWings), and only their core is masked; 0 for others.
     float wingRadius = 0;
     float spike[4] = {};            // mask length along each spike direction, 0 for none
+    // A star found along a filament's axis (AxisAt): its mask is filled along
+    // that axis; -1 for others.
+    int axis = -1;
 };
 
 struct DetectionInput {
     const Plane& luminance;
     const Plane& smooth; // the luminance smoothed with sigma 1
     const Plane& band;   // smooth minus a wide smoothing of it: stars stand out, slopes vanish
+    const Plane& axis;   // AxisContrast of smooth: stars on filaments stand out, filaments vanish
     const Background& background;
     const std::vector<const float*>& channels; // for saturation
     float saturation; // a sample at or above this is clipped
@@ -51,7 +55,9 @@ void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth);
 // Nothing is set when no spikes stand out.
 void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle);
 
-// Marks (sets to 1) the pixels each star covers: its shaped disk and its spikes.
+// Marks the pixels each star covers, its shaped disk and its spikes: 1, or
+// kMaskAlongAxis + axis for the disk of a star with an axis where no other
+// star's mask lies.
 void PaintMasks(const std::vector<StarShape>& stars, double spikeAngle, int32_t w, int32_t h, std::vector<uint8_t>& mask);
 
 } // namespace kv::starless

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/sky/Prng.h"
+#include "tools/starless/Structure.h"
 
 namespace kv::starless {
 
@@ -50,6 +51,72 @@ Level Reduce(int32_t w, int32_t h, ValueAt value, WeightAt weight)
             c.weight[k] = std::min(1.0f, sw);
         }
     return c;
+}
+
+// Each pixel given (marked with an axis), from the known pixels along its
+// axis on either side: each side's value the mean of the first few points
+// there whose bilinear taps are all known, the two sides weighted by
+// nearness (exact along a straight slope). Only known pixels are read, so
+// the order does not matter.
+void FillAlongAxes(float* plane, int32_t width, int32_t height, const std::vector<uint8_t>& mask,
+                   const std::vector<std::size_t>& pixels)
+{
+    constexpr int kLongestWalk = 40, kSamples = 3;
+    const std::size_t w = static_cast<std::size_t>(width);
+    // The value at (px, py) from known pixels only; false if a tap it needs
+    // is masked or outside.
+    const auto known = [&](double px, double py, bool& outside, double& value) {
+        const double fx = std::floor(px), fy = std::floor(py);
+        const int32_t ix = static_cast<int32_t>(fx), iy = static_cast<int32_t>(fy);
+        const double ax = px - fx, ay = py - fy;
+        const double weight[4] = {(1 - ax) * (1 - ay), ax * (1 - ay), (1 - ax) * ay, ax * ay};
+        value = 0;
+        for (int t = 0; t < 4; ++t) {
+            if (weight[t] <= 1e-9)
+                continue;
+            const int32_t tx = ix + (t & 1), ty = iy + (t >> 1);
+            if (tx < 0 || ty < 0 || tx >= width || ty >= height) {
+                outside = true;
+                return false;
+            }
+            const std::size_t j = static_cast<std::size_t>(ty) * w + static_cast<std::size_t>(tx);
+            if (mask[j])
+                return false;
+            value += weight[t] * plane[j];
+        }
+        return true;
+    };
+    for (std::size_t i : pixels) {
+        double dx = 0, dy = 0;
+        AxisVector(mask[i] - kMaskAlongAxis, dx, dy);
+        const double x = static_cast<double>(i % w), y = static_cast<double>(i / w);
+        double value[2] = {0, 0}, distance[2] = {0, 0};
+        for (int side = 0; side < 2; ++side) {
+            const double sx = side == 0 ? dx : -dx, sy = side == 0 ? dy : -dy;
+            double sum = 0, along = 0;
+            int count = 0;
+            for (int t = 1; t <= kLongestWalk && count < kSamples; ++t) {
+                bool outside = false;
+                double v = 0;
+                if (!known(x + t * sx, y + t * sy, outside, v)) {
+                    if (outside || count > 0)
+                        break;
+                    continue;
+                }
+                sum += v;
+                along += t;
+                ++count;
+            }
+            if (count > 0) {
+                value[side] = sum / count;
+                distance[side] = along / count;
+            }
+        }
+        if (distance[0] > 0 && distance[1] > 0)
+            plane[i] = static_cast<float>((value[0] * distance[1] + value[1] * distance[0]) / (distance[0] + distance[1]));
+        else if (distance[0] > 0 || distance[1] > 0)
+            plane[i] = static_cast<float>(distance[0] > 0 ? value[0] : value[1]);
+    }
 }
 
 } // namespace
@@ -111,6 +178,13 @@ void Inpaint(float* plane, int32_t width, int32_t height, const std::vector<uint
         const std::size_t centre = static_cast<std::size_t>(std::lround(hole.cy)) * w + static_cast<std::size_t>(std::lround(hole.cx));
         FillWithSurface(plane, width, hole, kSurfaceFit * noise.v[centre] * noiseScale);
     }
+    // The stars found along a filament's axis, along it: there the surface
+    // flattens the filament's crest as Laplace's solution does.
+    std::vector<std::size_t> alongAxis;
+    for (std::size_t i : masked)
+        if (mask[i] >= kMaskAlongAxis)
+            alongAxis.push_back(i);
+    FillAlongAxes(plane, width, height, mask, alongAxis);
 
     // Noise, from one generator per row so the result does not depend on
     // threads; normal deviates come from a fixed table (the filled area can

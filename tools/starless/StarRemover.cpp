@@ -9,6 +9,7 @@
 #include "tools/starless/Holes.h"
 #include "tools/starless/Inpaint.h"
 #include "tools/starless/Parallel.h"
+#include "tools/starless/Structure.h"
 #include "tools/starless/Wings.h"
 
 namespace kv::starless {
@@ -75,6 +76,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
         background = EstimateNoise(luminance, kBackgroundTile, threads);
     const Plane smooth = SmoothSigma1(luminance, threads);
     Plane band = WideSmooth(smooth, threads);
+    const Plane axis = AxisContrast(smooth, band, threads);
     ParallelRows(height, threads, [&](int32_t y0, int32_t y1) {
         for (std::size_t i = static_cast<std::size_t>(y0) * width; i < static_cast<std::size_t>(y1) * width; ++i)
             band.v[i] = smooth.v[i] - band.v[i];
@@ -87,7 +89,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
     std::vector<std::vector<StarShape>> found(static_cast<std::size_t>(tiles));
     std::vector<int> examined(static_cast<std::size_t>(tiles), 0);
     std::vector<const float*> readOnly(channels.begin(), channels.end());
-    const DetectionInput input{luminance, smooth, band, background, readOnly, 65000.0f};
+    const DetectionInput input{luminance, smooth, band, axis, background, readOnly, 65000.0f};
     std::atomic<int> done{0};
     ParallelFor(tiles, threads, [&](int t) {
         const int32_t x0 = (t % tilesX) * tileSide, y0 = (t / tilesX) * tileSide;

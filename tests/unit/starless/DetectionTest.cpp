@@ -1,5 +1,5 @@
 // What the detection takes for a star: compact peaks wherever they stand,
-// beside the crest of a filament too, and not elongated blobs. Noise-free
+// beside the crest or on the flank of a filament too, and not elongated blobs. Noise-free
 // planes with the noise map of a real sky, so the shape tests apply in full.
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "tools/starless/Background.h"
 #include "tools/starless/Detection.h"
+#include "tools/starless/Structure.h"
 
 namespace {
 
@@ -40,12 +41,13 @@ TEST_P(FindStarsTable, TakesCompactPeaksOnly)
             luminance.v[luminance.Index(x, y)] = static_cast<float>(kSky + c.light(x, y));
     const Plane smooth = kv::starless::SmoothSigma1(luminance, 1);
     Plane band = kv::starless::WideSmooth(smooth, 1);
+    const Plane axis = kv::starless::AxisContrast(smooth, band, 1);
     for (std::size_t i = 0; i < band.v.size(); ++i)
         band.v[i] = smooth.v[i] - band.v[i];
     kv::starless::Background background;
     background.noise = Plane(kSide, kSide, static_cast<float>(kNoise));
     const std::vector<const float*> channels{luminance.v.data()};
-    const kv::starless::DetectionInput input{luminance, smooth, band, background, channels, 65000.0f};
+    const kv::starless::DetectionInput input{luminance, smooth, band, axis, background, channels, 65000.0f};
 
     int candidates = 0;
     const auto stars = kv::starless::FindStars(input, 0, 0, kSide, kSide, candidates);
@@ -86,6 +88,13 @@ INSTANTIATE_TEST_SUITE_P(
         // long; above the surface around it, it is round.
         DetectionCase{"StarOnTheFlankOfAWideFilament",
                       [](double x, double y) { return Star(x, y, 400) + Filament(x, 46, 8, 800); }, true},
+        // On the steep flank of a bright, narrow filament (2000 high, sigma 3,
+        // the star 5 px from its crest): the filament's light in the wide
+        // smoothing takes the star out of the band, and around it the flank
+        // is no quadratic surface; along the filament's axis it is a star.
+        DetectionCase{"FaintStarOnASteepFlank",
+                      [](double x, double y) { return Star(x, y, 300) + Filament(x, 45, 3, 2000); }, true},
+        DetectionCase{"SteepFlankAlone", [](double x, double) { return Filament(x, 45, 3, 2000); }, false},
         // The core of a small galaxy (exponential, scale 6 px) also stands above
         // the surface around it, but that surface is a dome with its top
         // under the core.

@@ -11,6 +11,7 @@
 
 #include "tools/starless/Holes.h"
 #include "tools/starless/Inpaint.h"
+#include "tools/starless/Structure.h"
 #include "tools/starless/Surface.h"
 
 namespace {
@@ -145,6 +146,54 @@ TEST(Inpaint, KeepsTheCurvatureOfTheSkyAroundASmallHole)
     for (std::size_t i : masked)
         worst = std::max(worst, std::abs(double(fitted[i]) - truth[i]));
     EXPECT_LE(worst, 6.0); // the added noise of sigma 1 only
+}
+
+// A star found along a filament's axis: its hole, on the filament's crest,
+// filled along that axis keeps the crest; the surface and the smooth
+// continuation flatten it. The filament is tilted, so the walks along the
+// axis cross pixel rows.
+TEST(Inpaint, FillsAlongTheAxisAcrossAFilamentsCrest)
+{
+    constexpr int32_t kW = 61;
+    const int along = 3; // 67.5 degrees
+    double c = 0, s = 0;
+    kv::starless::AxisVector(along, c, s);
+    const auto sky = [&](double x, double y) {
+        const double off = -(x - 30) * s + (y - 30) * c;
+        return 6000 + 2000 * std::exp(-0.5 * off * off / (3.0 * 3.0)) + 2.0 * x;
+    };
+    std::vector<float> plane(kW * kW);
+    for (std::size_t i = 0; i < plane.size(); ++i)
+        plane[i] = static_cast<float>(sky(static_cast<double>(i % kW), static_cast<double>(i / kW)));
+    const std::vector<float> truth = plane;
+    std::vector<uint8_t> mask(plane.size(), 0);
+    MaskDisk(mask, kW, 30, 30, 5);
+    const auto masked = MaskedOf(mask);
+    for (std::size_t i : masked)
+        plane[i] = 60000; // a star
+    std::vector<uint8_t> alongAxis = mask;
+    for (std::size_t i : masked)
+        alongAxis[i] = static_cast<uint8_t>(kv::starless::kMaskAlongAxis + along);
+    const kv::starless::Plane noise(kW, kW, 1.0f);
+    const auto holes = FindHoles(mask, masked, kW, kW, 2000, 4);
+
+    std::vector<float> continued = plane, filled = plane;
+    kv::starless::Inpaint(continued.data(), kW, kW, mask, masked, holes, noise, 1.0f, 7);
+    kv::starless::Inpaint(filled.data(), kW, kW, alongAxis, masked, holes, noise, 1.0f, 7);
+
+    const auto worst = [&](const std::vector<float>& result) {
+        double w = 0;
+        for (std::size_t i : masked)
+            w = std::max(w, std::abs(double(result[i]) - truth[i]));
+        return w;
+    };
+    EXPECT_GT(worst(continued), 300.0) << "the crest was expected to sag without the axis";
+    EXPECT_LE(worst(filled), 25.0); // bilinear samples of the curved crest, and the added noise
+    for (std::size_t i = 0; i < mask.size(); ++i) {
+        if (!mask[i]) {
+            ASSERT_EQ(filled[i], plane[i]) << "a known pixel changed";
+        }
+    }
 }
 
 } // namespace
