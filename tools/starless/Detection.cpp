@@ -19,6 +19,9 @@ constexpr float kDetect = 3.5f;
 // Stars hidden by structure are taken from this many sigmas of their
 // contrast along its axis (structure leaves more peaks there than dark sky).
 constexpr float kAxisDetect = 4.5f;
+// Structure is elongated where the wide smoothing changes along its axis by
+// no more than this share of its change along the axis of most change.
+constexpr float kElongated = 0.4f;
 // Stars this many sigmas high have their wings subtracted; the mask covers
 // their light above kWingCore sigmas.
 constexpr float kWingStar = 60.0f;
@@ -346,6 +349,11 @@ bool AlongAxis(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
 {
     if (AxisNearEdge(in.axis, x, y))
         return false;
+    // Only along elongated structure: around a galaxy's core or a knot the
+    // contour curves within a star's width, and the core would pass for a star.
+    const Axis axis = AxisAt(in.smooth, in.band, x, y);
+    if (axis.least > kElongated * axis.most)
+        return false;
     Analysis a(in.axis, in, x, y);
     const float sigma = in.background.noise.At(x, y) * kAxisNoise;
     const float peak = in.axis.At(x, y);
@@ -364,7 +372,7 @@ bool AlongAxis(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     star.x = x;
     star.y = y;
     star.doubtful = true;
-    star.axis = AxisAt(in.smooth, in.band, x, y).k;
+    star.axis = axis.k;
     // The contrast keeps some of the structure's curvature: it need not fall
     // to the noise where the star's light has. So the mask reaches no farther
     // than a Gaussian star of this height and width would, and takes no
@@ -492,8 +500,26 @@ std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y
     return stars;
 }
 
-void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth)
+void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth, std::vector<Position>& refused)
 {
+    // refused is kept in rows, so that the neighbours of a star are found by a search.
+    constexpr int32_t kApart = 2;
+    std::sort(refused.begin(), refused.end(), [](const Position& a, const Position& b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
+    std::erase_if(stars, [&](const StarShape& s) {
+        auto it = std::lower_bound(refused.begin(), refused.end(), s.y - kApart, [](const Position& p, int32_t y) { return p.y < y; });
+        for (; it != refused.end() && it->y <= s.y + kApart; ++it)
+            if (std::abs(it->x - s.x) <= kApart)
+                return true;
+        return false;
+    });
+    const auto drop = [&](auto test) {
+        std::erase_if(stars, [&](const StarShape& s) {
+            if (!test(s))
+                return false;
+            refused.push_back({s.x, s.y});
+            return true;
+        });
+    };
     if (typicalWidth <= 0) {
         std::vector<float> widths;
         for (const StarShape& s : stars)
@@ -502,14 +528,12 @@ void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth)
         if (widths.size() < 10) {
             // Too few to judge by: the doubtful go, and what is wider than
             // any but a very soft star.
-            std::erase_if(stars, [](const StarShape& s) { return s.doubtful || (!s.saturated && s.fwhm > kSoftestStar); });
+            drop([](const StarShape& s) { return s.doubtful || (!s.saturated && s.fwhm > kSoftestStar); });
             return;
         }
         typicalWidth = MedianOf(widths);
     }
-    std::erase_if(stars, [&](const StarShape& s) {
-        return !s.saturated && s.fwhm > (s.doubtful ? 1.25f : 1.5f) * typicalWidth;
-    });
+    drop([&](const StarShape& s) { return !s.saturated && s.fwhm > (s.doubtful ? 1.25f : 1.5f) * typicalWidth; });
 }
 
 void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle)

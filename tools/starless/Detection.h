@@ -48,7 +48,14 @@ std::vector<StarShape> FindStars(const DetectionInput& in, int32_t x0, int32_t y
 // the doubtful ones unless they are as narrow as those.
 // typicalWidth: 0 the first time, when it is set from the stars given, if
 // they are enough to judge by; later rounds, with fewer stars, keep it.
-void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth);
+// refused: where peaks were dropped, by earlier rounds and now by this one.
+// A later round drops what it finds within 2 px of them too: a galaxy's
+// core whose edge the first round has filled may measure a little narrower
+// the second time.
+struct Position {
+    int32_t x = 0, y = 0;
+};
+void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth, std::vector<Position>& refused);
 
 // The direction of the diffraction spikes (radians, modulo 90 degrees) seen
 // around the saturated stars, and for each of them how far its spikes reach.

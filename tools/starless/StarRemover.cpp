@@ -56,7 +56,7 @@ namespace {
 // from first to last percent.
 void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t height, int threads, int32_t tileSide,
                  ProgressGate& gate, int first, int last, uint64_t seed, Background& background, float& typicalWidth,
-                 RemovalReport& report)
+                 std::vector<Position>& refused, RemovalReport& report)
 {
     const std::size_t n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     const auto at = [&](double f) { return first + static_cast<int>((last - first) * f); };
@@ -102,7 +102,7 @@ void RemovalPass(const std::vector<float*>& channels, int32_t width, int32_t hei
         stars.insert(stars.end(), found[t].begin(), found[t].end());
         report.candidates += examined[t];
     }
-    JudgeWidths(stars, typicalWidth);
+    JudgeWidths(stars, typicalWidth, refused);
     report.stars += static_cast<int>(stars.size());
     double spikeAngle = 0;
     FindSpikes(input, stars, spikeAngle);
@@ -146,8 +146,9 @@ RemovalReport RemoveStars(const std::vector<float*>& channels, int32_t width, in
         // beside brighter stars, whose light the first round has taken away.
         Background background;
         float typicalWidth = 0;
-        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, typicalWidth, report);
-        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, typicalWidth, report);
+        std::vector<Position> refused;
+        RemovalPass(channels, width, height, threads, tileSide, gate, 0, 65, 0x5EED0000u, background, typicalWidth, refused, report);
+        RemovalPass(channels, width, height, threads, tileSide, gate, 65, 100, 0x5EED1000u, background, typicalWidth, refused, report);
     }
     gate.Report(100);
     return report;

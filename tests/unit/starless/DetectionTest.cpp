@@ -112,4 +112,76 @@ INSTANTIATE_TEST_SUITE_P(
                       false}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// A small galaxy (exponential, scale 3.3 px, axis ratio 0.8): its core
+// measures wider than a star and is dropped by width, and nothing beside it
+// passes for a star (around the core the contours curve within a star's
+// width: no filament for a star to hide on).
+TEST(FindStars, TakesNothingOfASmallGalaxyThatItsWidthWouldNotDrop)
+{
+    Plane luminance(kSide, kSide);
+    for (int32_t y = 0; y < kSide; ++y)
+        for (int32_t x = 0; x < kSide; ++x) {
+            const double dx = x - 40.2, dy = (y - 39.7) / 0.8;
+            luminance.v[luminance.Index(x, y)] = static_cast<float>(kSky + 1400 * std::exp(-std::sqrt(dx * dx + dy * dy) / 3.3));
+        }
+    const Plane smooth = kv::starless::SmoothSigma1(luminance, 1);
+    Plane band = kv::starless::WideSmooth(smooth, 1);
+    const Plane axis = kv::starless::AxisContrast(smooth, band, 1);
+    for (std::size_t i = 0; i < band.v.size(); ++i)
+        band.v[i] = smooth.v[i] - band.v[i];
+    kv::starless::Background background;
+    background.noise = Plane(kSide, kSide, static_cast<float>(kNoise));
+    const std::vector<const float*> channels{luminance.v.data()};
+    const kv::starless::DetectionInput input{luminance, smooth, band, axis, background, channels, 65000.0f};
+    int candidates = 0;
+    auto stars = kv::starless::FindStars(input, 0, 0, kSide, kSide, candidates);
+    float typical = 4.2f; // the stars' own width on a sky like the generator's
+    std::vector<kv::starless::Position> refused;
+    kv::starless::JudgeWidths(stars, typical, refused);
+    for (const auto& s : stars)
+        ADD_FAILURE() << "taken: (" << s.x << ", " << s.y << "), FWHM " << s.fwhm << (s.axis >= 0 ? " along an axis" : "");
+}
+
+kv::starless::StarShape Measured(int32_t x, int32_t y, float fwhm, bool doubtful = false)
+{
+    kv::starless::StarShape s;
+    s.x = x;
+    s.y = y;
+    s.cx = x;
+    s.cy = y;
+    s.fwhm = fwhm;
+    s.doubtful = doubtful;
+    s.significance = 50;
+    return s;
+}
+
+// Widths against the stars' own: wider than 1.5 times theirs (1.25 times
+// for a doubtful peak) is a galaxy's core or a knot; where a round dropped
+// one, a later round drops what it finds there even when it now measures
+// narrower (its edge filled by the first round), and nothing else.
+TEST(JudgeWidths, DropsTheWideAndLaterWhatStandsWhereTheyWere)
+{
+    std::vector<kv::starless::StarShape> first;
+    for (int32_t k = 0; k < 12; ++k)
+        first.push_back(Measured(10 * k, 5, 4.0f));
+    first.push_back(Measured(200, 100, 6.5f));       // too wide
+    first.push_back(Measured(300, 100, 5.5f, true)); // doubtful and wider than 1.25 times
+    first.push_back(Measured(400, 100, 5.5f));       // wide, but a star
+    float typical = 0;
+    std::vector<kv::starless::Position> refused;
+    kv::starless::JudgeWidths(first, typical, refused);
+    EXPECT_FLOAT_EQ(typical, 4.0f);
+    ASSERT_EQ(first.size(), 13u);
+    EXPECT_EQ(first.back().x, 400);
+    ASSERT_EQ(refused.size(), 2u);
+
+    std::vector<kv::starless::StarShape> second{Measured(201, 98, 5.9f), Measured(300, 100, 4.0f),
+                                                Measured(204, 100, 4.0f), Measured(296, 103, 4.0f)};
+    kv::starless::JudgeWidths(second, typical, refused);
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_EQ(second[0].x, 204);
+    EXPECT_EQ(second[1].x, 296);
+    EXPECT_FLOAT_EQ(typical, 4.0f);
+}
+
 } // namespace
