@@ -452,7 +452,7 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
                 return AlongAxis(in, x, y, star);
         }
         if (peak >= 40 * sigma && !Compact(a, fwhm, sigma, peak, star.doubtful))
-            return false;
+            return AlongAxis(in, x, y, star);
     }
     Outline(a, floor, peak, fwhm, sigma, true, star.saturated ? 300.0 : 6.0 * fwhm + 10.0, 1.5, star);
     return true;
