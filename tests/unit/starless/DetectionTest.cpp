@@ -95,6 +95,15 @@ INSTANTIATE_TEST_SUITE_P(
         DetectionCase{"FaintStarOnASteepFlank",
                       [](double x, double y) { return Star(x, y, 300) + Filament(x, 45, 3, 2000); }, true},
         DetectionCase{"SteepFlankAlone", [](double x, double) { return Filament(x, 45, 3, 2000); }, false},
+        // On a filament's crest: across it the star falls with the flanks on
+        // both sides, as a galaxy would (or it looks long, or its level lies
+        // far below); along the crest it is a star.
+        DetectionCase{"StarOnANarrowFilamentsCrest",
+                      [](double x, double y) { return Star(x, y, 600) + Filament(x, 40, 3, 2000); }, true},
+        DetectionCase{"BrightStarOnAWideFilamentsCrest",
+                      [](double x, double y) { return Star(x, y, 1500) + Filament(x, 40, 6, 4000); }, true},
+        DetectionCase{"StarJustOffABrightFilamentsCrest",
+                      [](double x, double y) { return Star(x, y, 1500) + Filament(x, 42, 4, 4000); }, true},
         // The core of a small galaxy (exponential, scale 6 px) also stands above
         // the surface around it, but that surface is a dome with its top
         // under the core.
