@@ -14,11 +14,9 @@ namespace kv::starless {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-// Peaks are examined from this many (smoothed) noise sigmas above their surroundings.
+// Peaks are examined from this many (smoothed) noise sigmas above their
+// surroundings, or of their contrast along the structure's axis.
 constexpr float kDetect = 3.5f;
-// Stars hidden by structure are taken from this many sigmas of their
-// contrast along its axis (structure leaves more peaks there than dark sky).
-constexpr float kAxisDetect = 4.5f;
 // Structure is elongated where the wide smoothing changes along its axis by
 // no more than this share of its change along the axis of most change.
 constexpr float kElongated = 0.4f;
@@ -237,7 +235,7 @@ bool HiddenByStructure(const DetectionInput& in, int32_t x, int32_t y)
         return false;
     const std::size_t i = in.axis.Index(x, y);
     const float sigma = kAxisNoise * in.background.noise.v[i];
-    return in.axis.v[i] >= kAxisDetect * sigma && in.axis.v[i] - in.band.v[i] >= kDetect * sigma;
+    return in.axis.v[i] >= kDetect * sigma && in.axis.v[i] - in.band.v[i] >= kDetect * sigma;
 }
 
 // A peak of the contrast along the structure's axis, hidden by the
@@ -357,7 +355,7 @@ bool AlongAxis(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     Analysis a(in.axis, in, x, y);
     const float sigma = in.background.noise.At(x, y) * kAxisNoise;
     const float peak = in.axis.At(x, y);
-    if (peak < kAxisDetect * sigma)
+    if (peak < kDetect * sigma)
         return false;
     double half[kDirections];
     std::vector<double> h(kDirections);
