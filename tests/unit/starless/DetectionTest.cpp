@@ -30,27 +30,41 @@ struct DetectionCase {
     bool star;                                   // a star expected at (40, 40)
 };
 
+// What the remover detects on: a noise-free plane of kSky + light, its
+// smoothings, and the noise map of a real sky.
+struct DetectionPlanes {
+    Plane luminance, smooth, band, axis;
+    kv::starless::Background background;
+    std::vector<const float*> channels;
+
+    explicit DetectionPlanes(const std::function<double(double, double)>& light) : luminance(kSide, kSide)
+    {
+        for (int32_t y = 0; y < kSide; ++y)
+            for (int32_t x = 0; x < kSide; ++x)
+                luminance.v[luminance.Index(x, y)] = static_cast<float>(kSky + light(x, y));
+        smooth = kv::starless::SmoothSigma1(luminance, 1);
+        band = kv::starless::WideSmooth(smooth, 1);
+        axis = kv::starless::AxisContrast(smooth, band, 1);
+        for (std::size_t i = 0; i < band.v.size(); ++i)
+            band.v[i] = smooth.v[i] - band.v[i];
+        background.noise = Plane(kSide, kSide, static_cast<float>(kNoise));
+        channels = {luminance.v.data()};
+    }
+
+    std::vector<kv::starless::StarShape> FindStars(int& candidates) const
+    {
+        const kv::starless::DetectionInput input{luminance, smooth, band, axis, background, channels, 65000.0f};
+        return kv::starless::FindStars(input, 0, 0, kSide, kSide, candidates);
+    }
+};
+
 class FindStarsTable : public ::testing::TestWithParam<DetectionCase> {};
 
 TEST_P(FindStarsTable, TakesCompactPeaksOnly)
 {
     const DetectionCase& c = GetParam();
-    Plane luminance(kSide, kSide);
-    for (int32_t y = 0; y < kSide; ++y)
-        for (int32_t x = 0; x < kSide; ++x)
-            luminance.v[luminance.Index(x, y)] = static_cast<float>(kSky + c.light(x, y));
-    const Plane smooth = kv::starless::SmoothSigma1(luminance, 1);
-    Plane band = kv::starless::WideSmooth(smooth, 1);
-    const Plane axis = kv::starless::AxisContrast(smooth, band, 1);
-    for (std::size_t i = 0; i < band.v.size(); ++i)
-        band.v[i] = smooth.v[i] - band.v[i];
-    kv::starless::Background background;
-    background.noise = Plane(kSide, kSide, static_cast<float>(kNoise));
-    const std::vector<const float*> channels{luminance.v.data()};
-    const kv::starless::DetectionInput input{luminance, smooth, band, axis, background, channels, 65000.0f};
-
     int candidates = 0;
-    const auto stars = kv::starless::FindStars(input, 0, 0, kSide, kSide, candidates);
+    const auto stars = DetectionPlanes(c.light).FindStars(candidates);
     bool found = false;
     for (const auto& s : stars)
         found = found || std::hypot(s.cx - 40, s.cy - 40) < 1.5;
@@ -127,23 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
 // width: no filament for a star to hide on).
 TEST(FindStars, TakesNothingOfASmallGalaxyThatItsWidthWouldNotDrop)
 {
-    Plane luminance(kSide, kSide);
-    for (int32_t y = 0; y < kSide; ++y)
-        for (int32_t x = 0; x < kSide; ++x) {
-            const double dx = x - 40.2, dy = (y - 39.7) / 0.8;
-            luminance.v[luminance.Index(x, y)] = static_cast<float>(kSky + 1400 * std::exp(-std::sqrt(dx * dx + dy * dy) / 3.3));
-        }
-    const Plane smooth = kv::starless::SmoothSigma1(luminance, 1);
-    Plane band = kv::starless::WideSmooth(smooth, 1);
-    const Plane axis = kv::starless::AxisContrast(smooth, band, 1);
-    for (std::size_t i = 0; i < band.v.size(); ++i)
-        band.v[i] = smooth.v[i] - band.v[i];
-    kv::starless::Background background;
-    background.noise = Plane(kSide, kSide, static_cast<float>(kNoise));
-    const std::vector<const float*> channels{luminance.v.data()};
-    const kv::starless::DetectionInput input{luminance, smooth, band, axis, background, channels, 65000.0f};
+    const DetectionPlanes galaxy([](double x, double y) {
+        const double dx = x - 40.2, dy = (y - 39.7) / 0.8;
+        return 1400 * std::exp(-std::sqrt(dx * dx + dy * dy) / 3.3);
+    });
     int candidates = 0;
-    auto stars = kv::starless::FindStars(input, 0, 0, kSide, kSide, candidates);
+    auto stars = galaxy.FindStars(candidates);
     float typical = 4.2f; // the stars' own width on a sky like the generator's
     std::vector<kv::starless::Position> refused;
     kv::starless::JudgeWidths(stars, typical, refused);

@@ -118,22 +118,33 @@ INSTANTIATE_TEST_SUITE_P(
         SurfaceCase{"Edge", [](double x, double) { return x < 20 ? 6000.0 : 6400.0; }, false, 0}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// A 61 x 61 sky with a star masked in a disk of radius 5 at its centre.
+struct MaskedStar {
+    static constexpr int32_t kW = 61;
+    std::vector<float> truth, plane;
+    std::vector<uint8_t> mask;
+    std::vector<std::size_t> masked;
+
+    explicit MaskedStar(const std::function<double(double, double)>& sky) : truth(kW * kW), mask(kW * kW, 0)
+    {
+        for (std::size_t i = 0; i < truth.size(); ++i)
+            truth[i] = static_cast<float>(sky(static_cast<double>(i % kW), static_cast<double>(i / kW)));
+        plane = truth;
+        MaskDisk(mask, kW, 30, 30, 5);
+        masked = MaskedOf(mask);
+        for (std::size_t i : masked)
+            plane[i] = 60000; // the star
+    }
+};
+
 // Through Inpaint: on a bowl the smooth continuation (Laplace's solution)
 // lies above the sky by its Laplacian * r^2 / 4 at the centre (here 8 * 25 / 4
 // = 50); the fitted surface does not.
 TEST(Inpaint, KeepsTheCurvatureOfTheSkyAroundASmallHole)
 {
-    constexpr int32_t kW = 61;
-    std::vector<float> plane(kW * kW);
-    const auto sky = [](double x, double y) { return 6000 + 2.0 * ((x - 30) * (x - 30) + (y - 30) * (y - 30)); };
-    for (std::size_t i = 0; i < plane.size(); ++i)
-        plane[i] = static_cast<float>(sky(static_cast<double>(i % kW), static_cast<double>(i / kW)));
-    const std::vector<float> truth = plane;
-    std::vector<uint8_t> mask(plane.size(), 0);
-    MaskDisk(mask, kW, 30, 30, 5);
-    const auto masked = MaskedOf(mask);
-    for (std::size_t i : masked)
-        plane[i] = 60000; // a star
+    constexpr int32_t kW = MaskedStar::kW;
+    const MaskedStar star([](double x, double y) { return 6000 + 2.0 * ((x - 30) * (x - 30) + (y - 30) * (y - 30)); });
+    const auto& [truth, plane, mask, masked] = star;
     const kv::starless::Plane noise(kW, kW, 1.0f);
 
     std::vector<float> smooth = plane, fitted = plane;
@@ -154,23 +165,15 @@ TEST(Inpaint, KeepsTheCurvatureOfTheSkyAroundASmallHole)
 // axis cross pixel rows.
 TEST(Inpaint, FillsAlongTheAxisAcrossAFilamentsCrest)
 {
-    constexpr int32_t kW = 61;
+    constexpr int32_t kW = MaskedStar::kW;
     const int along = 3; // 67.5 degrees
     double c = 0, s = 0;
     kv::starless::AxisVector(along, c, s);
-    const auto sky = [&](double x, double y) {
+    const MaskedStar star([&](double x, double y) {
         const double off = -(x - 30) * s + (y - 30) * c;
         return 6000 + 2000 * std::exp(-0.5 * off * off / (3.0 * 3.0)) + 2.0 * x;
-    };
-    std::vector<float> plane(kW * kW);
-    for (std::size_t i = 0; i < plane.size(); ++i)
-        plane[i] = static_cast<float>(sky(static_cast<double>(i % kW), static_cast<double>(i / kW)));
-    const std::vector<float> truth = plane;
-    std::vector<uint8_t> mask(plane.size(), 0);
-    MaskDisk(mask, kW, 30, 30, 5);
-    const auto masked = MaskedOf(mask);
-    for (std::size_t i : masked)
-        plane[i] = 60000; // a star
+    });
+    const auto& [truth, plane, mask, masked] = star;
     std::vector<uint8_t> alongAxis = mask;
     for (std::size_t i : masked)
         alongAxis[i] = static_cast<uint8_t>(kv::starless::kMaskAlongAxis + along);
