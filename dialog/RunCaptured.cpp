@@ -38,7 +38,9 @@ int32_t RunCaptured(const std::u16string& commandLine, const std::u16string& fol
 
         char buffer[kReadLimit + 1];
         for (;;) {
-            if (pipe.WaitReadable(kPollMilliseconds, true) == os::Pipe::Wait::Idle) {
+            // Once the host is closing its quit message stays queued: waking
+            // for messages would wake at once, every time.
+            if (pipe.WaitReadable(kPollMilliseconds, !ui::Application().Terminated()) == os::Pipe::Wait::Idle) {
                 DispatchMessages();
                 continue;
             }

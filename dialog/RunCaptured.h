@@ -27,7 +27,8 @@ enum : int32_t {
 // at most 255 bytes until the pipe ends, then waits for the interpreter.
 // While the child is silent the thread's messages are dispatched, so the
 // host and the dialog stay responsive; after each chunk they are dispatched
-// and the thread pauses 10 ms.
+// and the thread pauses 10 ms. Once a quit message has come (the host is
+// closing) the wait for output no longer wakes for messages.
 int32_t RunCaptured(const std::u16string& commandLine, const std::u16string& folder, ui::TStrings& log,
                     ProgressTarget& gauge);
 

@@ -14,7 +14,8 @@ void TApplication::NotifyOwner(const char16_t* name, intptr_t value)
 
 void TApplication::ProcessMessages()
 {
-    backend::ProcessMessages();
+    if (backend::ProcessMessages())
+        terminated_ = true;
 }
 
 int32_t TApplication::MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags)

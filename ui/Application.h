@@ -19,6 +19,10 @@ public:
 
     // Dispatches every pending message of the thread (and, headless, runs posted work).
     void ProcessMessages();
+    // True once ProcessMessages has met a quit message: the host is closing.
+    // The message stays queued for the host's own loop, so a wait that wakes
+    // for messages would wake at once from then on.
+    bool Terminated() const { return terminated_; }
     // A modal message box, owned by the thread's active window or else by the
     // owner window's last active pop-up; returns the identifier of the button
     // that closed it. Text first, then caption, as the system call takes them.
@@ -32,6 +36,7 @@ public:
 
 private:
     void* ownerWindow_ = nullptr;
+    bool terminated_ = false;
 };
 
 // The process-wide application object, made on first use.
@@ -42,7 +47,8 @@ namespace backend {
 // Makes what the backend keeps for the process (queues, window classes)
 // before the application object exists, so that it is destroyed after it.
 void Startup();
-void ProcessMessages();
+// True when a quit message is waiting.
+bool ProcessMessages();
 int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags);
 void NotifyOwner(void* ownerWindow, const char16_t* name, intptr_t value);
 } // namespace backend

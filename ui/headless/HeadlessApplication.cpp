@@ -23,9 +23,10 @@ void Startup()
 
 void NotifyOwner(void*, const char16_t*, intptr_t) {}
 
-void ProcessMessages()
+bool ProcessMessages()
 {
     headless::RunPosted();
+    return false;
 }
 
 int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags)

@@ -4,17 +4,18 @@
 
 namespace kv::ui::win32 {
 
-void DispatchPendingMessages()
+bool DispatchPendingMessages()
 {
     MSG msg{};
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
+            return true;
         }
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+    return false;
 }
 
 } // namespace kv::ui::win32

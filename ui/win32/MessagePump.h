@@ -6,7 +6,8 @@ namespace kv::ui::win32 {
 
 // Removes and dispatches every message waiting in the calling thread's
 // queue, then returns without waiting for more. A quit message is put back
-// and ends the pass, so that the host's own loop still sees it.
-void DispatchPendingMessages();
+// and ends the pass, so that the host's own loop still sees it; then it
+// returns true.
+bool DispatchPendingMessages();
 
 } // namespace kv::ui::win32

@@ -64,9 +64,9 @@ void NotifyOwner(void* ownerWindow, const char16_t* name, intptr_t value)
                        static_cast<WPARAM>(value), 0);
 }
 
-void ProcessMessages()
+bool ProcessMessages()
 {
-    win32::DispatchPendingMessages();
+    return win32::DispatchPendingMessages();
 }
 
 int32_t MessageBox(void* ownerWindow, const std::u16string& text, const std::u16string& caption, uint32_t flags)
