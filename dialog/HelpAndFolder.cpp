@@ -2,7 +2,7 @@
 #include "base/LibBase.h"
 #include "dialog/Messages.h"
 #include "dialog/Unit1.h"
-#include "os/FileExists.h"
+#include "os/FileSystem.h"
 #include "os/FolderBrowser.h"
 #include "os/Shell.h"
 #include "os/TempDirectory.h"

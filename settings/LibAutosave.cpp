@@ -2,6 +2,7 @@
 
 #include "os/File.h"
 #include "os/FileReader.h"
+#include "os/FileSystem.h"
 #include "settings/ControlKinds.h"
 #include "settings/SettingsKey.h"
 
@@ -32,8 +33,23 @@ bool TAutosaver::SaveToFile(const std::u16string& path) const
 {
     try {
         const std::string bytes = EncodeSettingsText(Lines, lastRead_.value_or(TextEncoding::Utf8));
-        os::FileWriter file;
-        return file.Create(path) && file.Write(bytes.data(), bytes.size());
+        const auto write = [&](const std::u16string& to) {
+            os::FileWriter file;
+            const bool written = file.Create(to) && file.Write(bytes.data(), bytes.size());
+            file.Close();
+            return written;
+        };
+        // Where a settings file exists, the new one is written beside it and
+        // then put in its place: a write that fails part-way (a full disk)
+        // leaves the old settings whole. Anything else at the path (nothing,
+        // a device) is written to directly.
+        if (!os::FileExists(path))
+            return write(path);
+        const std::u16string fresh = path + kFreshSuffix;
+        if (write(fresh) && os::MoveFileOver(fresh, path))
+            return true;
+        os::DeleteFileAt(fresh);
+        return false;
     } catch (...) {
         return false;
     }

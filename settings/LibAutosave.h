@@ -19,6 +19,9 @@ constexpr intptr_t AUTOSAVE_TAG = 12345;
 
 // A settings file larger than this is taken as damaged and not read.
 constexpr std::size_t kMaxSettingsFileBytes = 16u << 20;
+// Added to the settings file's name for the new file written beside it
+// before it takes the old one's place.
+inline constexpr char16_t kFreshSuffix[] = u".new";
 
 class TAutosaver : public ui::TObject {
 public:
@@ -32,7 +35,8 @@ public:
     // Lines is unchanged otherwise. Remembers the encoding found.
     bool LoadFromFile(const std::u16string& path);
     // Writes Lines (replacing the file) in the encoding of the last successful
-    // read, else UTF-8; true when written.
+    // read, else UTF-8; true when written. An existing file is replaced only
+    // once the new one is written whole.
     bool SaveToFile(const std::u16string& path) const;
 
     // Puts every stored value of this form into its control; a line that is

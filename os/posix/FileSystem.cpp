@@ -1,6 +1,7 @@
 #include "os/FileSystem.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +13,7 @@ namespace kv::os {
 bool FileExists(const std::u16string& path)
 {
     struct stat s{};
-    return ::stat(Utf16ToUtf8(path).c_str(), &s) == 0 && S_ISREG(s.st_mode);
+    return !path.empty() && ::stat(Utf16ToUtf8(path).c_str(), &s) == 0 && S_ISREG(s.st_mode);
 }
 
 bool DeleteFileAt(const std::u16string& path)
@@ -38,6 +39,11 @@ bool CopyFileOver(const std::u16string& from, const std::u16string& to)
     }
     ::close(in);
     return ok;
+}
+
+bool MoveFileOver(const std::u16string& from, const std::u16string& to)
+{
+    return ::rename(Utf16ToUtf8(from).c_str(), Utf16ToUtf8(to).c_str()) == 0;
 }
 
 } // namespace kv::os

@@ -10,9 +10,22 @@ const wchar_t* Wide(const std::u16string& s) { return reinterpret_cast<const wch
 
 bool FileExists(const std::u16string& path)
 {
-    // The attributes follow a symbolic link to its target.
+    if (path.empty())
+        return false;
     const DWORD attributes = ::GetFileAttributesW(Wide(path));
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    // A link: what counts is its target, reached by opening it.
+    HANDLE target = ::CreateFileW(Wide(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (target == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool ok = ::GetFileInformationByHandle(target, &info) != 0;
+    ::CloseHandle(target);
+    return ok && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool DeleteFileAt(const std::u16string& path) { return ::DeleteFileW(Wide(path)) != FALSE; }
@@ -20,6 +33,11 @@ bool DeleteFileAt(const std::u16string& path) { return ::DeleteFileW(Wide(path))
 bool CopyFileOver(const std::u16string& from, const std::u16string& to)
 {
     return ::CopyFileW(Wide(from), Wide(to), FALSE) != FALSE;
+}
+
+bool MoveFileOver(const std::u16string& from, const std::u16string& to)
+{
+    return ::MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
 } // namespace kv::os

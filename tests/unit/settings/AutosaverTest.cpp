@@ -3,6 +3,7 @@
 // file as it lands on disk.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -359,6 +360,31 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenReportsFalse)
     if (const auto full = test::FullDevicePath()) {
         EXPECT_FALSE(saver.SaveToFile(*full));
     }
+}
+
+TEST_F(SettingsFile, ASaveReplacesTheOldFileAndLeavesNothingBesideIt)
+{
+    test::WriteBytes(folder_ / "Kelvoran2.ini", Bytes("UAO%old, and longer than the new\r\n"));
+    TAutosaver saver;
+    saver.Lines = {u"UAO%new"};
+    EXPECT_EQ(Saved(saver), Bytes("\xEF\xBB\xBF" "UAO%new\r\n"));
+    std::vector<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
+        names.push_back(entry.path().filename());
+    EXPECT_EQ(names, std::vector<std::filesystem::path>{"Kelvoran2.ini"});
+}
+
+// The new settings cannot be written (here: a folder stands where they would
+// go first): the old file stays as it was, not emptied or half written.
+TEST_F(SettingsFile, ASaveThatCannotWriteTheNewFileLeavesTheOldOneWhole)
+{
+    const std::vector<uint8_t> old = Bytes("\xEF\xBB\xBF" "UAO%old\r\n");
+    test::WriteBytes(folder_ / "Kelvoran2.ini", old);
+    std::filesystem::create_directory(std::filesystem::path(path_ + kFreshSuffix));
+    TAutosaver saver;
+    saver.Lines = {u"UAO%new"};
+    EXPECT_FALSE(saver.SaveToFile(path_));
+    EXPECT_EQ(test::ReadBytes(folder_ / "Kelvoran2.ini"), old);
 }
 
 TEST_F(SettingsFile, TwoLinesForOneControlAreBothAppliedAndOnlyTheLaterIsReplaced)
