@@ -33,11 +33,10 @@ bool TAutosaver::SaveToFile(const std::u16string& path) const
 {
     try {
         const std::string bytes = EncodeSettingsText(Lines, lastRead_.value_or(TextEncoding::Utf8));
+        // The file is closed when write returns, before it is moved.
         const auto write = [&](const std::u16string& to) {
             os::FileWriter file;
-            const bool written = file.Create(to) && file.Write(bytes.data(), bytes.size());
-            file.Close();
-            return written;
+            return file.Create(to) && file.Write(bytes.data(), bytes.size());
         };
         // Where a settings file exists, the new one is written beside it and
         // then put in its place: a write that fails part-way (a full disk)

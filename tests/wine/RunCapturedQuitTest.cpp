@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "dialog/RunCaptured.h"
-#include "os/ModuleFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -30,12 +32,15 @@ double ProcessorSeconds()
 
 TEST(RunCapturedQuit, AQuitMessageDuringARunLeavesTheWaitIdleAndStaysQueued)
 {
+    kv::test::TempFolder folder;
+    std::filesystem::copy_file(KV_SCRIPTED_TOOL, folder / "starnet++.exe");
+    std::ofstream(folder / "tool-script.txt", std::ios::binary) << "pause 1500\n";
     kv::ui::TStrings log;
     IgnoringGauge gauge;
     ::PostQuitMessage(7);
     const double processorBefore = ProcessorSeconds();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(kv::RunCaptured(u"quiet_child.exe 1500", kv::os::ExecutableFolder(), log, gauge), kv::RUN_DONE);
+    EXPECT_EQ(kv::RunCaptured(u"starnet++.exe in.tif out.tif", folder.Path().u16string() + u"\\", log, gauge), kv::RUN_DONE);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double busy = ProcessorSeconds() - processorBefore;
     ASSERT_GE(wall, 1.4) << "the child did not run";
