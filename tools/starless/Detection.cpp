@@ -35,6 +35,11 @@ constexpr float kSharpestStar = 2.5f;
 // Peaks wider than this (FWHM in px, smoothed) are no stars as measured; they
 // may still hold one standing on a knot or a slope.
 constexpr double kWidestPeak = 9.0;
+// A peak with wings on both sides of most axes is kept only when no wider
+// than this share of the stars' own width: every galaxy core measured on the
+// generator's skies is at least 1.15 times as wide, while a star on a dome of
+// nebula or beside a neighbour, whose wings those are, is as narrow as a star.
+constexpr float kWingedWidth = 1.05f;
 
 struct Directions {
     double dx[kDirections], dy[kDirections];
@@ -427,7 +432,8 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
     // neighbour): then it must be round above that structure, and it is left
     // doubtful for JudgeWidths to settle by its width. Where the structure is
     // no such surface (a filament's curved flank), the star is looked for
-    // along the filament's axis instead.
+    // along the filament's axis instead. One with wings all round, found on
+    // no axis, is held to the stars' width (winged).
     bool onStructure = false;
     const auto lookAboveStructure = [&] {
         float height = 0;
@@ -449,8 +455,13 @@ bool Analyse(const DetectionInput& in, int32_t x, int32_t y, StarShape& star)
             if (!taken)
                 return AlongAxis(in, x, y, star);
         }
-        if (peak >= 40 * sigma && !Compact(a, fwhm, sigma, peak, star.doubtful))
-            return AlongAxis(in, x, y, star);
+        if (peak >= 40 * sigma && !Compact(a, fwhm, sigma, peak, star.doubtful)) {
+            if (AlongAxis(in, x, y, star))
+                return true;
+            if (fwhm > kSoftestStar)
+                return false;
+            star.winged = star.doubtful = true;
+        }
     }
     Outline(a, floor, peak, fwhm, sigma, true, star.saturated ? 300.0 : 6.0 * fwhm + 10.0, 1.5, star);
     return true;
@@ -531,7 +542,9 @@ void JudgeWidths(std::vector<StarShape>& stars, float& typicalWidth, std::vector
         }
         typicalWidth = MedianOf(widths);
     }
-    drop([&](const StarShape& s) { return !s.saturated && s.fwhm > (s.doubtful ? 1.25f : 1.5f) * typicalWidth; });
+    drop([&](const StarShape& s) {
+        return !s.saturated && s.fwhm > (s.winged ? kWingedWidth : s.doubtful ? 1.25f : 1.5f) * typicalWidth;
+    });
 }
 
 void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double& angle)

@@ -18,6 +18,10 @@ struct StarShape {
     float significance = 0; // peak over the noise of the smoothed luminance
     bool saturated = false;
     bool doubtful = false; // wings on most sides, but not on both sides of most axes
+    // Wings on both sides of most axes, as a galaxy's core has; kept only
+    // when no wider than the stars' own width (a star on a dome of nebula,
+    // or beside a neighbour).
+    bool winged = false;
     double cx = 0, cy = 0; // the centre of its light, between pixels
     float radius[kDirections] = {}; // mask radius along each direction (angle k * 22.5 degrees)
     // Bright stars: their wings out to this radius are measured and

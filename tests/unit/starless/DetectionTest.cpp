@@ -154,6 +154,24 @@ TEST(FindStars, TakesNothingOfASmallGalaxyThatItsWidthWouldNotDrop)
         ADD_FAILURE() << "taken: (" << s.x << ", " << s.y << "), FWHM " << s.fwhm << (s.axis >= 0 ? " along an axis" : "");
 }
 
+// A bright star near the top of a dome of nebula (Gaussian, sigma 9, as high
+// as the star, its top 3 px away): two widths out the dome still stands above
+// what the points farther out foretell, on both sides of most axes, as a
+// galaxy's wings would, and the dome is no surface a star stands out of. As
+// narrow as the stars' own width it is one, and kept.
+TEST(FindStars, KeepsAStarOnADomeAsNarrowAsTheStars)
+{
+    const DetectionPlanes dome([](double x, double y) { return Star(x, y, 1500) + Gaussian(x, y, 43, 40, 9, 9, 1500); });
+    int candidates = 0;
+    auto stars = dome.FindStars(candidates);
+    float typical = 4.2f;
+    std::vector<kv::starless::Position> refused;
+    kv::starless::JudgeWidths(stars, typical, refused);
+    ASSERT_EQ(stars.size(), 1u) << candidates << " peaks";
+    EXPECT_LT(std::hypot(stars[0].cx - 40, stars[0].cy - 40), 1.5);
+    EXPECT_TRUE(stars[0].winged);
+}
+
 kv::starless::StarShape Measured(int32_t x, int32_t y, float fwhm, bool doubtful = false)
 {
     kv::starless::StarShape s;
@@ -168,7 +186,8 @@ kv::starless::StarShape Measured(int32_t x, int32_t y, float fwhm, bool doubtful
 }
 
 // Widths against the stars' own: wider than 1.5 times theirs (1.25 times
-// for a doubtful peak) is a galaxy's core or a knot; where a round dropped
+// for a doubtful peak, 1.05 times for a winged one) is a galaxy's core or a
+// knot; where a round dropped
 // one, a later round drops what it finds there even when it now measures
 // narrower (its edge filled by the first round), and nothing else.
 TEST(JudgeWidths, DropsTheWideAndLaterWhatStandsWhereTheyWere)
@@ -179,13 +198,18 @@ TEST(JudgeWidths, DropsTheWideAndLaterWhatStandsWhereTheyWere)
     first.push_back(Measured(200, 100, 6.5f));       // too wide
     first.push_back(Measured(300, 100, 5.5f, true)); // doubtful and wider than 1.25 times
     first.push_back(Measured(400, 100, 5.5f));       // wide, but a star
+    first.push_back(Measured(500, 100, 4.1f, true));  // winged, as narrow as the stars
+    first.back().winged = true;
+    first.push_back(Measured(600, 100, 4.5f, true));  // winged and wider: a galaxy's core
+    first.back().winged = true;
     float typical = 0;
     std::vector<kv::starless::Position> refused;
     kv::starless::JudgeWidths(first, typical, refused);
     EXPECT_FLOAT_EQ(typical, 4.0f);
-    ASSERT_EQ(first.size(), 13u);
-    EXPECT_EQ(first.back().x, 400);
-    ASSERT_EQ(refused.size(), 2u);
+    ASSERT_EQ(first.size(), 14u);
+    EXPECT_EQ(first[12].x, 400);
+    EXPECT_EQ(first[13].x, 500);
+    ASSERT_EQ(refused.size(), 3u);
 
     std::vector<kv::starless::StarShape> second{Measured(201, 98, 5.9f), Measured(300, 100, 4.0f),
                                                 Measured(204, 100, 4.0f), Measured(296, 103, 4.0f)};
