@@ -63,6 +63,12 @@ std::string QualityReport(const char* label, const SkyOptions& options, double& 
         {"worst_object_change", q.worstObjectChange, 0.05, false},
         {"holes", double(q.holes), 0.0, false},
     };
+    {
+        char line[200];
+        std::snprintf(line, sizeof line, "figure stars_detectable_fraction: %.5g (no target; stricter than visible)\n",
+                      q.detectableFraction);
+        out << line;
+    }
     for (const Target& t : targets) {
         const bool met = (t.absolute ? std::abs(t.value) : t.value) <= t.limit;
         char line[200];

@@ -185,10 +185,13 @@ QualityFigures MeasureQuality(const Sky& sky, const std::vector<std::vector<floa
                 ring.push_back(smooth.At(x, y));
         });
         const double level = Median(ring);
-        if (smooth.At(cx, cy) - level > 5 * localNoise(cx, cy) * noiseFactor) {
+        const double stands = (smooth.At(cx, cy) - level) / localNoise(cx, cy);
+        if (stands > 5) {
             ++q.visible;
             q.visibleStars.push_back(static_cast<int>(k));
         }
+        if (stands > 5 * noiseFactor)
+            ++q.detectable;
         if (objectLight(cx, cy) < sigma) {
             ++q.darkStars;
             double dip = 0;
@@ -199,6 +202,7 @@ QualityFigures MeasureQuality(const Sky& sky, const std::vector<std::vector<floa
         }
     }
     q.visibleFraction = q.stars > 0 ? double(q.visible) / q.stars : 0;
+    q.detectableFraction = q.stars > 0 ? double(q.detectable) / q.stars : 0;
 
     double left = 0, own = 0, squares = 0;
     std::size_t untouched = 0;
@@ -236,8 +240,8 @@ std::string FormatQuality(const QualityFigures& q)
 {
     std::string text;
     char line[200];
-    std::snprintf(line, sizeof line, "stars %d\nstars_visible %d (%.2f %%)\nstar_flux_left %+.2f %%\n", q.stars,
-                  q.visible, 100 * q.visibleFraction, 100 * q.fluxLeft);
+    std::snprintf(line, sizeof line, "stars %d\nstars_visible %d (%.2f %%)\nstars_detectable %d (%.2f %%)\nstar_flux_left %+.2f %%\n",
+                  q.stars, q.visible, 100 * q.visibleFraction, q.detectable, 100 * q.detectableFraction, 100 * q.fluxLeft);
     text += line;
     std::snprintf(line, sizeof line, "untouched_sky_rms %.4f %% of full scale\n", 100 * q.untouchedRms);
     text += line;

@@ -22,11 +22,18 @@ struct ObjectChange {
 
 struct QualityFigures {
     int stars = 0;
-    // Stars whose PSF-smoothed residual at the centre stands more than 5 sigma
-    // (of the local noise, as smoothed) above its median on a ring around the aperture.
+    // Stars whose PSF-smoothed residual at the centre stands more than 5
+    // sigma of the local noise (the sky's own, per pixel) above its median on
+    // a ring around the aperture.
     int visible = 0;
     std::vector<int> visibleStars; // their indices in sky.stars
     double visibleFraction = 0;
+    // The same against the noise as smoothed (the local noise times the
+    // smoothing's noise factor, about a sixth): the residuals a matched
+    // filter could still find, down to stars of a noise sigma or two that
+    // no eye picks out. Stricter; it includes the visible ones.
+    int detectable = 0;
+    double detectableFraction = 0;
     // Signed sum of (result - truth) over the union of the apertures, divided
     // by the sum of (sky - truth) there.
     double fluxLeft = 0;

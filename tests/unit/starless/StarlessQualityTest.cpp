@@ -1,9 +1,9 @@
 // The star remover on small generated skies, measured against their truth.
-// Where the method meets the goals (star flux left, no change of the
-// untouched sky, no holes, extended objects kept) the limits are the goals, a
-// little loosened. For the stars still visible it does not reach the goal yet
-// (2 %); there the limit sits just above what it reaches today, so that a
-// change for the worse shows.
+// The limits are the goals, a little loosened (visible stars 3 % for a goal
+// of 2 %: on 133 stars one more or less is 0.75 %). The stricter count of
+// residuals a matched filter could still find has no goal; its limit sits
+// just above what the method reaches today, so that a change for the worse
+// shows.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,7 +18,7 @@ struct QualityCase {
     const char* name;
     bool color;
     uint64_t seed;
-    double visibleLimit; // just above what the method reaches today
+    double detectableLimit; // just above what the method reaches today
 };
 
 class StarlessQuality : public ::testing::TestWithParam<QualityCase> {};
@@ -46,13 +46,14 @@ TEST_P(StarlessQuality, FiguresHoldOnASmallSky)
     EXPECT_GT(q.deepestDip, -0.01);
     EXPECT_LE(q.worstObjectChange, 0.06);    // goal 5 % for each object
     EXPECT_LE(std::abs(q.fluxLeft), 0.06);   // goal +-5 %
+    EXPECT_LE(q.visibleFraction, 0.03);      // goal 2 %
     // This small sky is mostly nebula, where faint stars on bright filaments
-    // and knots are missed: far short of the goal here.
-    EXPECT_LE(q.visibleFraction, GetParam().visibleLimit); // goal 2 %, not reached
+    // and knots are missed.
+    EXPECT_LE(q.detectableFraction, GetParam().detectableLimit);
 }
 
 INSTANTIATE_TEST_SUITE_P(GreyAndColour, StarlessQuality,
-                         ::testing::Values(QualityCase{"Grey", false, 1, 0.07}, QualityCase{"Rgb", true, 1, 0.20}),
+                         ::testing::Values(QualityCase{"Grey", false, 1, 0.06}, QualityCase{"Rgb", true, 1, 0.16}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 // The diffraction spikes of the saturated stars go with them: along each spike,
