@@ -37,7 +37,7 @@ constexpr float kSharpestStar = 2.5f;
 constexpr double kWidestPeak = 9.0;
 // A peak with wings on both sides of most axes is kept only when no wider
 // than this share of the stars' own width: every galaxy core measured on the
-// generator's skies is at least 1.15 times as wide, while a star on a dome of
+// generator's skies is at least 1.14 times as wide, while a star on a dome of
 // nebula or beside a neighbour, whose wings those are, is as narrow as a star.
 constexpr float kWingedWidth = 1.05f;
 
