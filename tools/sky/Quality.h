@@ -29,7 +29,7 @@ struct QualityFigures {
     std::vector<int> visibleStars; // their indices in sky.stars
     double visibleFraction = 0;
     // The same against the noise as smoothed (the local noise times the
-    // smoothing's noise factor, about a sixth): the residuals a matched
+    // smoothing's noise factor, about a fifth): the residuals a matched
     // filter could still find, down to stars of a noise sigma or two that
     // no eye picks out. Stricter; it includes the visible ones.
     int detectable = 0;
