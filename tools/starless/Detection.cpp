@@ -476,14 +476,18 @@ double MedianRadius(const StarShape& s)
     return MedianOf(r);
 }
 
+// How far to either side of a spike Contrast takes the sky.
+constexpr double kBesideSpike = 5.0;
+
 // How much a spike along (c, s) at distance r from (x, y) stands above the sky
-// five pixels to either side of it; the spike may sit a pixel off the line.
+// kBesideSpike pixels to either side of it; the spike may sit a pixel off the line.
 float Contrast(const Plane& p, int32_t x, int32_t y, double c, double s, double r)
 {
     float line = -1e30f;
     for (int side = -1; side <= 1; ++side)
         line = std::max(line, p.Bilinear(x + r * c - side * s, y + r * s + side * c));
-    const float beside = 0.5f * (p.Bilinear(x + r * c - 5 * s, y + r * s + 5 * c) + p.Bilinear(x + r * c + 5 * s, y + r * s - 5 * c));
+    const double d = kBesideSpike;
+    const float beside = 0.5f * (p.Bilinear(x + r * c - d * s, y + r * s + d * c) + p.Bilinear(x + r * c + d * s, y + r * s - d * c));
     return line - beside;
 }
 
@@ -551,8 +555,14 @@ void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double&
 {
     // Light along rays from the edge of each saturated star's mask outward,
     // folded modulo 90 degrees (spikes come in crosses) into one profile.
+    // Along each ray its median: a neighbour the ray crosses (another
+    // saturated star of a cluster) lifts only part of it, a spike all of it.
+    // Where the ray and the sky beside it leave the image it is not sampled:
+    // mirrored at the edge, the star's own light would line up with the axes.
     constexpr int kBins = 90;
     std::array<double, kBins> profile{};
+    std::vector<float> along;
+    const double reach = kBesideSpike + 1;
     int used = 0;
     for (const StarShape& s : stars) {
         if (!s.saturated)
@@ -560,10 +570,14 @@ void FindSpikes(const DetectionInput& in, std::vector<StarShape>& stars, double&
         const double r0 = MedianRadius(s);
         for (int b = 0; b < 4 * kBins; ++b) {
             const double a = b * kPi / (2 * kBins);
-            double sum = 0;
-            for (double r = r0; r < 2 * r0; r += 1.0)
-                sum += Contrast(in.smooth, s.x, s.y, std::cos(a), std::sin(a), r);
-            profile[static_cast<std::size_t>(b % kBins)] += sum / r0;
+            const double c = std::cos(a), sn = std::sin(a);
+            along.clear();
+            for (double r = r0; r < 2 * r0; r += 1.0) {
+                const double x = s.x + r * c, y = s.y + r * sn;
+                if (x >= reach && y >= reach && x <= in.smooth.w - 1 - reach && y <= in.smooth.h - 1 - reach)
+                    along.push_back(Contrast(in.smooth, s.x, s.y, c, sn, r));
+            }
+            profile[static_cast<std::size_t>(b % kBins)] += MedianOf(along);
         }
         ++used;
     }
