@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "os/win32/Handles.h"
+
 namespace kv::os {
 
 namespace {
@@ -18,14 +20,11 @@ bool FileExists(const std::u16string& path)
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
         return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     // A link: what counts is its target, reached by opening it.
-    HANDLE target = ::CreateFileW(Wide(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (target == INVALID_HANDLE_VALUE)
-        return false;
+    const win32::UniqueHandle target(::CreateFileW(Wide(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
-    const bool ok = ::GetFileInformationByHandle(target, &info) != 0;
-    ::CloseHandle(target);
-    return ok && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return target.IsValid() && ::GetFileInformationByHandle(target.Get(), &info) != 0 &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool DeleteFileAt(const std::u16string& path) { return ::DeleteFileW(Wide(path)) != FALSE; }
